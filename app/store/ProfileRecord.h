@@ -1,0 +1,11 @@
+#pragma once
+// One row of t_profile_data. Profiles are numbered 1 to 5; status 1 marks the active one.
+#include "CString.h"
+
+struct ProfileRecord {
+    int profile = 0;
+    CString name;   // localised on reading
+    CString app;    // always empty in this program
+    int type = 0;   // always 0
+    int status = 0;
+};
