@@ -1,0 +1,3 @@
+#include "CurrentLanguage.h"
+
+std::atomic<int> CurrentLanguage{product::kSecondLanguage};

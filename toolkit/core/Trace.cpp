@@ -1,0 +1,7 @@
+#include "Manager.h"
+
+namespace Kelvo {
+
+void M_Trace(const wchar_t*, ...) {}
+
+}  // namespace Kelvo
