@@ -29,7 +29,9 @@ struct ButtonLayoutItem {
 };
 
 struct ModelDescription {
-    CString home_img;      // relative to the program folder: device\<name>
+    // Relative to the program folder, with the platform's separator: device\<name>.
+    // Empty when the file names none, or a name that would leave the device folder.
+    CString home_img;
     CString mouse_img;
     bool light = false;
     CString mouse_firmware;

@@ -1,0 +1,13 @@
+#pragma once
+#include "CString.h"
+#include "File.h"
+#include "Utf.h"
+
+// A folder laid out like the program's: config.xml and device/.
+inline CString Fixture(const char* name) {
+    CString root = utf::Utf8ToWide(MIREVO_SOURCE_DIR);
+    return file::Join(file::Join(file::Join(root, L"tests"), file::Join(L"catalogue", L"fixtures")),
+                      utf::Utf8ToWide(name));
+}
+
+inline CString ShippedAssets() { return file::Join(utf::Utf8ToWide(MIREVO_SOURCE_DIR), L"assets"); }
