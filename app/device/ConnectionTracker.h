@@ -1,0 +1,72 @@
+#pragma once
+// Which catalogue model is current, and whether and how it is connected. Keeps
+// the HID manager filtered to that model, rebuilds the open interfaces when
+// devices come and go, and reports the connection through the listener. Its
+// effects on the settings store and the registry go through ModelSwitchSink, so
+// it runs the same in the program, in mirevoctl and in tests.
+#include <string>
+#include <vector>
+
+#include "CString.h"
+#include "DeviceCatalogue.h"
+#include "DeviceEvents.h"
+#include "HidDeviceManager.h"
+
+class ModelSwitchSink {
+public:
+    virtual ~ModelSwitchSink() = default;
+    // Opens db\<device_attr>_data7.db of the model (closing the previous one).
+    virtual void OpenModelDatabase(int deviceType) = 0;
+    virtual void SetStoreDeviceType(int deviceType) = 0;
+    // The registry value DeviceType.
+    virtual void WriteDeviceType(int deviceType) = 0;
+};
+
+enum class DeviceChange { kArrival, kRemoval };
+
+// Device tasks the tracker asks for (the worker's numbering).
+constexpr int kTaskNone = 0;
+constexpr int kTaskReconnectAfterArrival = 2;
+constexpr int kTaskReconnectAfterRemoval = 3;
+constexpr int kTaskReadAfterModelChange = 4;
+
+class ConnectionTracker {
+public:
+    ConnectionTracker(HidDeviceManager& manager, const DeviceCatalogue& catalogue, DeviceEventListener& listener,
+                      ModelSwitchSink& sink);
+
+    // The model the selector holds; does not touch the interfaces.
+    void SetCurrentType(int deviceType) { m_currentType = deviceType; }
+    int CurrentType() const { return m_currentType; }
+    const std::vector<DeviceModeEntry>& CurrentModes() const { return m_currentModes; }
+
+    // Start-up: keep the selected model if it has an online interface, else take the
+    // first model (in selector order) that has one. Returns the current type.
+    int GetConnectDeviceInfo();
+    // Rebuilds filters and interfaces for the current model and reports the connection.
+    void Refresh();
+    // The user picked another model: returns the task to queue (read after the change).
+    int ChangeModel(int deviceType);
+    // One device-interface notification (WM_DEVICECHANGE arrival or removal of a HID
+    // interface); returns the task to queue, or kTaskNone. A wired mouse shows several
+    // collections, so the caller queues the task only when the same one is not already waiting.
+    int UpdateUSBDevice(const CString& path, DeviceChange change);
+
+    bool DevicePresent() const { return m_present; }
+    bool Connected() const { return m_connected; }
+    int LastArrivalMode() const { return m_lastArrivalMode; }
+
+private:
+    std::vector<HidDeviceFilter> FiltersOf(int deviceType) const;
+    bool HasOnlineInterface(int deviceType);
+
+    HidDeviceManager& m_manager;
+    const DeviceCatalogue& m_catalogue;
+    DeviceEventListener& m_listener;
+    ModelSwitchSink& m_sink;
+    int m_currentType = 0;
+    std::vector<DeviceModeEntry> m_currentModes;
+    bool m_present = false;
+    bool m_connected = false;
+    int m_lastArrivalMode = -1;
+};

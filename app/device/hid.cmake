@@ -1,0 +1,12 @@
+# HID manager and connection tracking. Links no hidapi implementation: the final
+# executable picks the real hidapi or the virtual mouse.
+add_library(mirevo_device STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/ConnectionTracker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HidDeviceManager.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HidEnumeration.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HidTransfers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReportDescriptor.cpp)
+target_include_directories(mirevo_device PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(mirevo_device PUBLIC mirevo_base hidapi_headers)
+target_link_libraries(mirevo_device PUBLIC mirevo_catalogue)
+mirevo_target(mirevo_device)

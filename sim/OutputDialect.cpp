@@ -1,0 +1,67 @@
+// Output-report dialect: commands arrive as 65-byte output reports 0xB5 / 0xB3; the
+// device answers with 64-byte input reports: 0xB4 plus the command echoed for
+// queries and reads, 0xB6 0xE4 for an accepted write.
+#include <cstdio>
+
+#include "DeviceSide.h"
+
+namespace sim {
+namespace {
+
+bool IsRead(std::uint8_t id, std::uint8_t cmd) {
+    if (id == 0xB5) return cmd == 0x02 || cmd == 0x03 || cmd == 0x04;
+    return cmd == 0x06 || cmd == 0x61 || cmd == 0x62 || cmd == 0x63;
+}
+
+Bytes ReadAnswer(World& world, const Device& d, std::uint8_t id, std::uint8_t cmd) {
+    Bytes a{0xB4, cmd};
+    MouseMemory& m = world.MemoryOf(d);
+    if (id == 0xB5 && cmd == 0x03) {
+        a.insert(a.end(), {0x00, static_cast<std::uint8_t>(d.spec.pairedVid & 0xFF),
+                           static_cast<std::uint8_t>(d.spec.pairedVid >> 8),
+                           static_cast<std::uint8_t>(d.spec.pairedPid & 0xFF),
+                           static_cast<std::uint8_t>(d.spec.pairedPid >> 8),
+                           static_cast<std::uint8_t>(MouseReachable(d) ? 1 : 0)});
+    } else if (id == 0xB3 && cmd == 0x06) {
+        a.resize(21, 0);
+        a[2] = static_cast<std::uint8_t>(m.currentProfile);
+        a[3] = m.Current().dpiIndex;
+        a[4] = m.Current().rateCode;
+        a[20] = static_cast<std::uint8_t>((m.battery & 0x7F) | (m.charging ? 0x80 : 0));
+    }
+    return a;
+}
+
+void ApplyWrite(World& world, const Device& d, const Bytes& report) {
+    MouseMemory& m = world.MemoryOf(d);
+    if (report[0] == 0xB5 && report[1] == 0x0E && report[2] < 5) {
+        m.currentProfile = report[2];
+        return;
+    }
+    char key[8];
+    std::snprintf(key, sizeof key, "%02x_%02x", report[0], report[1]);
+    m.unhandledWrites[key] = report;
+}
+
+}  // namespace
+
+void OutputWrite(World& world, Interface& iface, const Bytes& report) {
+    Device& d = *iface.device;
+    if (report.size() < 2) return;
+    std::uint8_t id = report[0];
+    std::uint8_t cmd = report[1];
+    if (id != 0xB5 && id != 0xB3) return;
+    bool receiverQuery = id == 0xB5 && (cmd == 0x02 || cmd == 0x03);
+    if (receiverQuery && d.spec.kind == Kind::kReceiver && !d.spec.answersQueries) return;
+    if (!receiverQuery && !MouseReachable(d)) return;
+    Bytes notification = StateNotification(world, d, 0xB6);
+    if (IsRead(id, cmd)) {
+        Reply(world, iface, ReplyPath::kInput, ReadAnswer(world, d, id, cmd), notification);
+        return;
+    }
+    ApplyWrite(world, d, report);
+    world.SaveMemory();
+    Reply(world, iface, ReplyPath::kInput, Bytes{0xB6, 0xE4, 0x00, cmd}, notification);
+}
+
+}  // namespace sim

@@ -1,0 +1,92 @@
+#include "DeviceSide.h"
+
+#include "Clock.h"
+
+namespace sim {
+namespace {
+
+// Long enough to outlast every read time-out of a transfer's retry budget.
+constexpr std::uint64_t kLateReplyMs = 30000;
+
+void Deliver(World& world, Interface& iface, ReplyPath path, Bytes answer, std::uint64_t delayMs) {
+    if (path == ReplyPath::kInput) {
+        world.Queue(iface, std::move(answer), delayMs);
+        return;
+    }
+    std::uint8_t id = answer.empty() ? 0 : answer[0];
+    auto length = iface.featureLengths.find(id);
+    if (length == iface.featureLengths.end()) return;
+    answer.resize(length->second, 0);
+    iface.featureReplies[id] = PendingReport{Clock::Get().NowMs() + delayMs, std::move(answer)};
+}
+
+}  // namespace
+
+bool MouseReachable(const Device& device) {
+    return device.spec.kind != Kind::kReceiver || device.spec.mouseAwake;
+}
+
+Bytes StateNotification(World& world, const Device& device, std::uint8_t reportId) {
+    MouseMemory& m = world.MemoryOf(device);
+    std::uint8_t workMode = device.spec.kind == Kind::kReceiver ? 1 : 0;
+    return Bytes{reportId, 0xE2, workMode, static_cast<std::uint8_t>(MouseReachable(device) ? 1 : 0), m.charging,
+                 m.battery, m.Current().dpiIndex, m.Current().rateCode, 0x10, 0x07};
+}
+
+Bytes UnsolicitedReport(World& world, const Device& device) {
+    if (device.spec.family == Family::kFeature) return StateNotification(world, device, 0x54);
+    if (device.spec.family != Family::kNodic) return StateNotification(world, device, 0xB6);
+    MouseMemory& m = world.MemoryOf(device);
+    Bytes frame(65, 0);
+    frame[1] = 0x01;
+    frame[3] = 0x80 | 16;
+    frame[4 + 1] = MouseReachable(device) ? 1 : 0;
+    frame[8 + 1] = static_cast<std::uint8_t>(device.spec.receiverId & 0xFF);
+    frame[9 + 1] = static_cast<std::uint8_t>(device.spec.receiverId >> 8);
+    frame[11 + 1] = m.battery;
+    frame[64] = NodicChecksum(frame.data() + 1);
+    return frame;
+}
+
+void Reply(World& world, Interface& iface, ReplyPath path, Bytes answer, const Bytes& notification) {
+    Device& device = *iface.device;
+    Fault fault;
+    if (!world.TakeFault(device, fault)) {
+        Deliver(world, iface, path, std::move(answer), 0);
+        return;
+    }
+    switch (fault) {
+    case Fault::kNoReply:
+        break;
+    case Fault::kLateReply:
+        Deliver(world, iface, path, std::move(answer), kLateReplyMs);
+        break;
+    case Fault::kWrongReply:
+        // Same report id, but the answer of another command; a second-family frame
+        // says so only through its length byte, which then marks it invalid.
+        if (iface.usagePage == 0xFF0A && answer.size() == 65) {
+            answer[3] = 0x00;
+            answer[64] = NodicChecksum(answer.data() + 1);
+        } else if (answer.size() > 1) {
+            answer[1] ^= 0x20;
+        }
+        Deliver(world, iface, path, std::move(answer), 0);
+        break;
+    case Fault::kNotificationFirst:
+        world.Queue(iface, notification);
+        Deliver(world, iface, path, std::move(answer), 0);
+        break;
+    case Fault::kUnplugMidTransfer:
+        // Open handles keep the object; the bus forgets it, so it can be plugged in again.
+        device.plugged = false;
+        for (auto it = world.devices.begin(); it != world.devices.end(); ++it) {
+            if (it->get() == &device) {
+                world.devices.erase(it);
+                break;
+            }
+        }
+        break;
+    }
+}
+
+}  // namespace sim

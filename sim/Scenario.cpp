@@ -1,0 +1,137 @@
+#include "Scenario.h"
+
+#include <cstdlib>
+#include <sstream>
+
+#include "File.h"
+#include "Utf.h"
+
+namespace sim {
+namespace {
+
+bool ParseHex(const std::string& text, std::uint16_t& out) {
+    if (text.empty() || text.size() > 6) return false;
+    char* end = nullptr;
+    unsigned long value = std::strtoul(text.c_str(), &end, 16);
+    if (*end != '\0' || value > 0xFFFF) return false;
+    out = static_cast<std::uint16_t>(value);
+    return true;
+}
+
+bool ParseFamily(const std::string& s, Family& f) {
+    if (s == "feature") f = Family::kFeature;
+    else if (s == "output") f = Family::kOutput;
+    else if (s == "nodic") f = Family::kNodic;
+    else if (s == "foreign") f = Family::kForeign;
+    else return false;
+    return true;
+}
+
+bool ParseKind(const std::string& s, Kind& k) {
+    if (s == "wired") k = Kind::kWired;
+    else if (s == "receiver") k = Kind::kReceiver;
+    else if (s == "bluetooth") k = Kind::kBluetooth;
+    else return false;
+    return true;
+}
+
+bool ApplyOption(DeviceSpec& spec, const std::string& key, const std::string& value) {
+    if (key == "vid") return ParseHex(value, spec.vid);
+    if (key == "paired") {
+        auto colon = value.find(':');
+        if (colon == std::string::npos) return ParseHex(value, spec.pairedPid);
+        return ParseHex(value.substr(0, colon), spec.pairedVid) && ParseHex(value.substr(colon + 1), spec.pairedPid);
+    }
+    if (key == "awake" || key == "features" || key == "answers") {
+        if (value != "0" && value != "1") return false;
+        bool on = value == "1";
+        (key == "awake" ? spec.mouseAwake : key == "features" ? spec.featureReports : spec.answersQueries) = on;
+        return true;
+    }
+    if (key == "release") return ParseHex(value, spec.release);
+    if (key == "id") return ParseHex(value, spec.receiverId);
+    if (key == "mouse") { spec.mouse = value; return !value.empty(); }
+    if (key == "product") { spec.product = utf::Utf8ToWide(value); return true; }
+    return false;
+}
+
+bool ParseLine(const std::string& line, DeviceSpec& spec, std::string& why) {
+    std::istringstream in(line);
+    std::string family, kind, pid, option;
+    if (!(in >> spec.name >> family >> kind >> pid)) { why = "expected: name family kind pid"; return false; }
+    if (!ParseFamily(family, spec.family)) { why = "unknown family '" + family + "'"; return false; }
+    if (!ParseKind(kind, spec.kind)) { why = "unknown kind '" + kind + "'"; return false; }
+    if (!ParseHex(pid, spec.pid)) { why = "bad product id '" + pid + "'"; return false; }
+    while (in >> option) {
+        auto eq = option.find('=');
+        if (eq == std::string::npos || !ApplyOption(spec, option.substr(0, eq), option.substr(eq + 1))) {
+            why = "bad option '" + option + "'";
+            return false;
+        }
+    }
+    if (spec.family == Family::kForeign && spec.vid == 0x248A) spec.vid = 0x1209;
+    return true;
+}
+
+std::string Trim(const std::string& s) {
+    auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+}  // namespace
+
+ScenarioSource ScenarioFromEnvironment() {
+    ScenarioSource source;
+    const char* scenario = std::getenv("MIREVO_SIM_SCENARIO");
+    const char* memory = std::getenv("MIREVO_SIM_MEMORY");
+    // The flash of the demo's mice lives where the program runs unless told otherwise,
+    // never beside a scenario that may sit in the source tree.
+    source.memoryFile = memory ? memory : "mirevo-sim.memory";
+    if (!scenario || !*scenario) return source;
+    std::string value = scenario;
+    if (value.rfind("inline:", 0) == 0) {
+        source.text = value.substr(7);
+        for (char& c : source.text)
+            if (c == ';' || c == '|') c = '\n';
+        return source;
+    }
+    file::ReadAll(CString(utf::Utf8ToWide(value)), source.text);
+    return source;
+}
+
+bool LoadScenarioLocked(World& world, const std::string& text, std::string& error) {
+    std::vector<DeviceSpec> specs;
+    std::istringstream in(text);
+    std::string raw;
+    for (int number = 1; std::getline(in, raw); ++number) {
+        std::string line = Trim(raw.substr(0, raw.find('#')));
+        if (line.empty()) continue;
+        DeviceSpec spec;
+        std::string why;
+        if (!ParseLine(line, spec, why)) {
+            error = "scenario line " + std::to_string(number) + ": " + why;
+            return false;
+        }
+        specs.push_back(spec);
+    }
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        bool twice = world.Find(specs[i].name) != nullptr;
+        for (std::size_t j = 0; j < i; ++j) twice = twice || specs[j].name == specs[i].name;
+        if (twice) {
+            error = "scenario: device '" + specs[i].name + "' is listed twice";
+            return false;
+        }
+    }
+    for (const auto& spec : specs) PlugLocked(world, spec);
+    return true;
+}
+
+bool LoadScenario(const std::string& text, std::string& error) {
+    World& world = World::Get();
+    std::lock_guard<std::recursive_mutex> guard(world.mutex);
+    world.configured = true;
+    return LoadScenarioLocked(world, text, error);
+}
+
+}  // namespace sim

@@ -1,0 +1,32 @@
+#pragma once
+// Which devices are plugged in, as a few lines of text:
+//
+//   # name  family   kind      pid   [key=value ...]
+//   cable   feature  wired     FA01
+//   dongle  feature  receiver  FA02  paired=FA01 awake=0 mouse=cable
+//   phone   output   bluetooth FB05
+//
+// family: feature | output | nodic | foreign; kind: wired | receiver | bluetooth.
+// Keys: vid, paired (pid or vid:pid), awake, features, answers, release, id, mouse, product.
+// The drop-in library reads it from MIREVO_SIM_SCENARIO: a file path, or the text
+// itself after "inline:" with ';' or '|' between lines. The mice's memory persists in
+// MIREVO_SIM_MEMORY, or else in "mirevo-sim.memory" in the current folder (an empty
+// MIREVO_SIM_MEMORY turns persistence off).
+#include <string>
+
+#include "SimWorld.h"
+
+namespace sim {
+
+struct ScenarioSource {
+    std::string text;
+    std::string memoryFile;
+};
+
+ScenarioSource ScenarioFromEnvironment();
+// Plugs every device of the text; false (with the line and reason) at the first bad line,
+// in which case nothing of the text is plugged.
+bool LoadScenarioLocked(World& world, const std::string& text, std::string& error);
+bool LoadScenario(const std::string& text, std::string& error);
+
+}  // namespace sim

@@ -1,0 +1,79 @@
+#pragma once
+// Test controls of the virtual mouse: what is plugged in, how each device behaves,
+// the faults it should show, and the log of every report exchanged with it.
+// Tests link the static library and drive these calls; the drop-in library reads
+// its scenario from the environment instead (see Scenario.h).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "MouseMemory.h"
+
+namespace sim {
+
+enum class Family { kFeature, kOutput, kNodic, kForeign };
+enum class Kind { kWired, kReceiver, kBluetooth };
+
+// One physical USB or Bluetooth device. A wired mouse and a receiver that name the
+// same `mouse` share one memory, as the same mouse does behind cable and receiver.
+struct DeviceSpec {
+    std::string name;                   // unique; used by every control below
+    Family family = Family::kFeature;
+    Kind kind = Kind::kWired;
+    std::uint16_t vid = 0x248A;
+    std::uint16_t pid = 0;
+    std::uint16_t pairedVid = 0x248A;   // receivers: the mouse they report
+    std::uint16_t pairedPid = 0;
+    bool mouseAwake = true;             // receivers: is the paired mouse reachable
+    bool featureReports = true;         // feature family: false = a descriptor without any
+    bool answersQueries = true;         // receivers: false = ignores the pair query
+    std::uint16_t release = 0x0100;
+    std::uint16_t receiverId = 0x0708;  // second family: device id a receiver reports
+    std::string mouse;                  // memory key; defaults to the name
+    std::wstring product = L"Virtual mouse";
+};
+
+enum class Fault {
+    kNoReply,            // the next request gets no answer at all
+    kLateReply,          // the answer comes, but only after every time-out of the read
+    kWrongReply,         // the answer belongs to another command
+    kNotificationFirst,  // a notification is queued in front of the answer
+    kUnplugMidTransfer,  // the device is pulled right after accepting the request
+};
+
+enum class Direction { kOut, kIn, kFeatureSet, kFeatureGet };
+
+struct LogRecord {
+    std::uint64_t timeMs = 0;
+    std::string device;
+    Direction direction = Direction::kOut;
+    // As on the wire, report id first. A feature read the device did not answer is
+    // logged with the report id alone.
+    std::vector<std::uint8_t> bytes;
+};
+
+// Empties the world: nothing plugged in, no faults, empty log, no memory file.
+void Reset();
+bool Plug(const DeviceSpec& spec);
+bool Unplug(const std::string& name);
+bool IsPlugged(const std::string& name);
+// A mouse behind its receiver goes to sleep (offline) or wakes up.
+bool SetMouseAwake(const std::string& receiver, bool awake);
+// The mouse reports a button press as a state notification (DPI level change).
+bool PressButton(const std::string& name, int button);
+// Arms a fault for the next `count` requests that expect an answer.
+bool InjectFault(const std::string& name, Fault fault, int count = 1);
+// Enumeration paths of a device's interfaces, in enumeration order.
+std::vector<std::string> PathsOf(const std::string& name);
+
+// The memory of a mouse (by its `mouse` key); null when no such mouse exists.
+MouseMemory* Memory(const std::string& mouse);
+
+std::vector<LogRecord> Log();
+void ClearLog();
+// Counts the logged reports of one direction whose first bytes equal `prefix`.
+int CountLogged(Direction direction, const std::vector<std::uint8_t>& prefix);
+// A readable trace: time, device, direction, report id, bytes.
+std::string FormatTrace();
+
+}  // namespace sim

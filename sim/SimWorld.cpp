@@ -1,0 +1,82 @@
+#include "SimWorld.h"
+
+#include "Clock.h"
+#include "DeviceLayout.h"
+#include "File.h"
+#include "Scenario.h"
+#include "Utf.h"
+
+namespace sim {
+
+World& World::Get() {
+    static World world;
+    return world;
+}
+
+Device* World::Find(const std::string& name) {
+    for (auto& d : devices)
+        if (d->spec.name == name) return d.get();
+    return nullptr;
+}
+
+Interface* World::FindPath(const std::string& path) {
+    for (auto& d : devices) {
+        if (!d->plugged) continue;
+        for (auto& iface : d->interfaces)
+            if (iface->path == path) return iface.get();
+    }
+    return nullptr;
+}
+
+MouseMemory& World::MemoryOf(const Device& device) {
+    return memory[device.spec.mouse.empty() ? device.spec.name : device.spec.mouse];
+}
+
+void World::Record(const Device& device, Direction direction, const Bytes& bytes) {
+    log.push_back(LogRecord{Clock::Get().NowMs(), device.spec.name, direction, bytes});
+}
+
+void World::Queue(Interface& iface, Bytes report, std::uint64_t delayMs) {
+    // Windows hands every input report over at the collection's full input length.
+    if (report.size() < iface.inputLength) report.resize(iface.inputLength, 0);
+    iface.input.push_back(PendingReport{Clock::Get().NowMs() + delayMs, std::move(report)});
+}
+
+bool World::TakeFault(Device& device, Fault& fault) {
+    if (device.faults.empty()) return false;
+    fault = device.faults.front();
+    device.faults.pop_front();
+    return true;
+}
+
+void World::SaveMemory() {
+    if (memoryFile.empty() || memory.empty()) return;
+    file::WriteAll(CString(utf::Utf8ToWide(memoryFile)), sim::SaveMemory(memory));
+}
+
+void World::ConfigureFromEnvironment() {
+    if (configured) return;
+    configured = true;
+    ScenarioSource source = ScenarioFromEnvironment();
+    std::string error;
+    if (!source.text.empty()) LoadScenarioLocked(*this, source.text, error);
+    memoryFile = source.memoryFile;
+    if (memoryFile.empty()) return;
+    std::string saved;
+    if (file::ReadAll(CString(utf::Utf8ToWide(memoryFile)), saved)) {
+        for (auto& [name, m] : LoadMemory(saved)) memory[name] = m;
+    }
+}
+
+bool PlugLocked(World& world, const DeviceSpec& spec) {
+    if (spec.name.empty() || world.Find(spec.name)) return false;
+    auto device = std::make_shared<Device>();
+    device->spec = spec;
+    device->instance = world.nextInstance++;
+    BuildInterfaces(*device);
+    world.MemoryOf(*device);
+    world.devices.push_back(std::move(device));
+    return true;
+}
+
+}  // namespace sim

@@ -1,0 +1,183 @@
+#include "Commands.h"
+
+#include <cstdio>
+#include <string>
+
+#include "CommandTransport.h"
+#include "ConnectionTracker.h"
+#include "NodicFrame.h"
+#include "Utf.h"
+
+namespace {
+
+// The console stands in for the main window.
+class ConsoleListener : public DeviceEventListener {
+public:
+    void OnStatusText(int textId) override { text = textId; }
+    void OnBattery(int, int) override {}
+    void OnPagesEnabled(bool) override {}
+    void OnReloadPage(DevicePage) override {}
+    void OnModelReadFinished(bool) override {}
+    int text = 0;
+};
+
+// mirevoctl keeps no database and no preference; the model it starts from is given on the line.
+class NoStore : public ModelSwitchSink {
+public:
+    void OpenModelDatabase(int) override {}
+    void SetStoreDeviceType(int) override {}
+    void WriteDeviceType(int) override {}
+};
+
+std::string Narrow(const CString& text) { return utf::WideToUtf8(text.str()); }
+
+const char* ModeName(int mode) {
+    switch (mode) {
+    case 0: return "wired";
+    case 1: return "2.4 GHz receiver";
+    case 2: return "Bluetooth LE";
+    case 3: return "2.4 GHz receiver (2)";
+    case 4: return "2.4 GHz receiver (3)";
+    default: return "unknown";
+    }
+}
+
+const char* ConnectionName(int textId) {
+    switch (textId) {
+    case kTextNoDevice: return "no mouse of this model is plugged in";
+    case kTextWired: return "connected by cable";
+    case kTextReceiverConnected: return "connected through its 2.4 GHz receiver";
+    case kTextReceiverNotConnected: return "receiver plugged in, mouse asleep or out of reach";
+    case kTextBluetoothConnected: return "paired over Bluetooth LE (settings need the cable or the receiver)";
+    case kTextBluetoothNotConnected: return "Bluetooth LE, not connected";
+    default: return "unknown";
+    }
+}
+
+std::string ModelName(const DeviceCatalogue& catalogue, int deviceType) {
+    for (const DeviceModeEntry& m : catalogue.Models())
+        if (m.device_type == deviceType) return Narrow(m.name);
+    return "unknown model";
+}
+
+int StartModel(const DeviceCatalogue& catalogue, const Options& options) {
+    return options.model ? options.model : catalogue.ChooseModel(0);
+}
+
+void PrintCatalogue(const DeviceCatalogue& catalogue) {
+    std::printf("Catalogue models:\n");
+    for (const DeviceModeEntry& model : catalogue.Models()) {
+        std::printf("  %-4d %s\n", model.device_type, Narrow(model.name).c_str());
+        for (const DeviceModeEntry& m : catalogue.ModesOf(model.device_type))
+            std::printf("         mode %d  %-22s %04X:%04X  %s\n", m.mode_value, ModeName(m.mode_value), m.vid, m.pid,
+                        Narrow(m.hid_interface).c_str());
+    }
+}
+
+// Enumerates once per model, as the program would when that model is selected.
+int PrintInterfaces(HidDeviceManager& manager, const DeviceCatalogue& catalogue, ConnectionTracker& tracker) {
+    int found = 0;
+    std::printf("Interfaces found:\n");
+    for (const DeviceModeEntry& model : catalogue.Models()) {
+        tracker.SetCurrentType(model.device_type);
+        tracker.Refresh();
+        for (const HidDeviceEntry& e : manager.ListEntries()) {
+            ++found;
+            std::printf("  %-18s mode %d  %-22s %04X:%04X  %-7s %s%s%s\n", Narrow(model.name).c_str(), e.mode,
+                        ModeName(e.mode), e.vid, e.pid, e.online ? "online" : "offline",
+                        e.has_handle ? "\"" : "(Bluetooth record)", e.has_handle ? Narrow(e.product).c_str() : "",
+                        e.has_handle ? "\"" : "");
+        }
+    }
+    if (found == 0) std::printf("  none: no mouse or receiver of the catalogue is plugged in\n");
+    return found;
+}
+
+void PrintActive(HidDeviceManager& manager, const DeviceCatalogue& catalogue, int model) {
+    HidDeviceEntry active;
+    if (manager.ActiveInterface(&active))
+        std::printf("Active interface: %s, mode %d (%s), %04X:%04X\n", ModelName(catalogue, model).c_str(), active.mode,
+                    ModeName(active.mode), active.vid, active.pid);
+    else
+        std::printf("Active interface: none\n");
+}
+
+struct Battery {
+    bool known = false;
+    int level = 0;
+    bool charging = false;
+};
+
+Battery ReadBattery(HidDeviceManager& manager, int model, int mode) {
+    Battery b;
+    CommandTransport transport(manager, model);
+    switch (transport.Family()) {
+    case ProtocolFamily::kFeatureReport: {
+        std::uint8_t packet[21] = {0x51, 0x06};
+        if ((b.known = transport.ReadBack(packet, 21))) {
+            b.level = packet[11];
+            b.charging = packet[12] == 1;
+        }
+        break;
+    }
+    case ProtocolFamily::kOutputReport: {
+        std::uint8_t packet[64] = {0xB3, 0x06};
+        if ((b.known = transport.Read(packet, 64))) {
+            b.level = packet[20] & 0x7F;
+            b.charging = (packet[20] & 0x80) != 0;
+        }
+        break;
+    }
+    case ProtocolFamily::kSecondFamily: {
+        std::uint8_t frame[kNodicFrameSize];
+        BuildNodicRead(frame, 1, mode == 1 || mode == 3, 1);
+        if ((b.known = transport.Exchange(frame) && frame[11] != 0)) {
+            b.level = frame[11];
+            b.charging = frame[10] == 1;
+        }
+        break;
+    }
+    }
+    return b;
+}
+
+}  // namespace
+
+int RunList(HidDeviceManager& manager, const DeviceCatalogue& catalogue, const Options& options) {
+    ConsoleListener listener;
+    NoStore store;
+    ConnectionTracker tracker(manager, catalogue, listener, store);
+    PrintCatalogue(catalogue);
+    int found = PrintInterfaces(manager, catalogue, tracker);
+    tracker.SetCurrentType(StartModel(catalogue, options));
+    int model = tracker.GetConnectDeviceInfo();
+    tracker.Refresh();
+    PrintActive(manager, catalogue, model);
+    std::printf("Current model: %d %s (%s)\n", model, ModelName(catalogue, model).c_str(), ConnectionName(listener.text));
+    return found ? kExitOk : kExitNoDevice;
+}
+
+int RunStatus(HidDeviceManager& manager, const DeviceCatalogue& catalogue, const Options& options) {
+    ConsoleListener listener;
+    NoStore store;
+    ConnectionTracker tracker(manager, catalogue, listener, store);
+    tracker.SetCurrentType(StartModel(catalogue, options));
+    int model = tracker.GetConnectDeviceInfo();
+    tracker.Refresh();
+    std::printf("Model: %s (%d)\n", ModelName(catalogue, model).c_str(), model);
+    std::printf("Connection: %s\n", ConnectionName(listener.text));
+    if (!tracker.DevicePresent()) {
+        std::printf("Nothing to show: plug in the mouse, its receiver, or pair it.\n");
+        return kExitNoDevice;
+    }
+    HidDeviceEntry active;
+    if (!tracker.Connected() || !manager.ActiveInterface(&active)) return kExitNotConnected;
+    std::printf("Interface: mode %d (%s), %04X:%04X, \"%s\", release %X.%02X\n", active.mode, ModeName(active.mode),
+                active.vid, active.pid, Narrow(active.product).c_str(), active.release >> 8, active.release & 0xFF);
+    Battery battery = ReadBattery(manager, model, active.mode);
+    if (battery.known)
+        std::printf("Battery: %d%%%s\n", battery.level, battery.charging ? ", charging" : "");
+    else
+        std::printf("Battery: no answer from the mouse\n");
+    return kExitOk;
+}

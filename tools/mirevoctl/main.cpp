@@ -1,0 +1,49 @@
+// mirevoctl: the command-line companion of Mirevo.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "File.h"
+#include "ProgramFolder.h"
+#include "Utf.h"
+
+namespace {
+
+CString ConfigFolder(const Options& options) {
+    if (!options.configFolder.empty()) return CString(utf::Utf8ToWide(options.configFolder));
+    return ProgramFolder();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "mirevoctl: %s\n\n%s", options.error.c_str(), UsageText());
+        return kExitUsage;
+    }
+    if (options.command == "help") {
+        std::printf("%s", UsageText());
+        return kExitOk;
+    }
+    CString folder = ConfigFolder(options);
+    DeviceCatalogue catalogue;
+    if (!catalogue.LoadConfig(folder) || catalogue.Models().empty()) {
+        std::fprintf(stderr, "mirevoctl: cannot read a catalogue of models from %s\n",
+                     utf::WideToUtf8(file::Join(folder, L"config.xml").str()).c_str());
+        return kExitCatalogue;
+    }
+    if (options.model && catalogue.DeviceAttrOf(options.model).IsEmpty()) {
+        std::fprintf(stderr, "mirevoctl: the catalogue has no model %d\n", options.model);
+        return kExitUsage;
+    }
+    HidDeviceManager manager;
+#ifdef _WIN32
+    // Our hidapi.dll (and the virtual mouse) offer the report descriptor; Debian's hidapi 0.13 does not.
+    manager.SetDescriptorReader(&hid_get_report_descriptor);
+#endif
+    int code = options.command == "list" ? RunList(manager, catalogue, options) : RunStatus(manager, catalogue, options);
+    std::fflush(stdout);
+    return code;
+}
