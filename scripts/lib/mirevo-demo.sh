@@ -74,7 +74,7 @@ mirevo_demo() {
     "$run" taskkill /f /im Mirevo.exe >/dev/null 2>&1 || true
     kill "$pid" 2>/dev/null || true
   fi
-  wait "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null || true
   [ "$own_display" = 1 ] && stop_display
   return "$status"
 }
