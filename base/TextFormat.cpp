@@ -8,14 +8,14 @@ CString FormatText(const CString& pattern, std::initializer_list<TextArg> args) 
     for (std::size_t i = 0; i < in.size(); ++i) {
         wchar_t c = in[i];
         if (c == L'%' && i + 1 < in.size()) {
-            wchar_t spec = in[i + 1];
-            if ((spec == L's' || spec == L'd') && next != args.end()) {
+            wchar_t conv = in[i + 1];
+            if ((conv == L's' || conv == L'd') && next != args.end()) {
                 out += next->Text();
                 ++next;
                 ++i;
                 continue;
             }
-            if (spec == L'%') {
+            if (conv == L'%') {
                 out += L'%';
                 ++i;
                 continue;

@@ -11,8 +11,8 @@ constexpr const char* kGattHid = "{00001812-0000-1000-8000-00805f9b34fb}";
 // Windows device paths are lower case; the program upper-cases them before matching.
 std::string UsbPath(const Device& d, int mi, int col) {
     char buf[200];
-    std::snprintf(buf, sizeof buf, "\\\\?\\hid#vid_%04x&pid_%04x&mi_%02d&col%02d#7&%08x&0&%04d#%s", d.spec.vid,
-                  d.spec.pid, mi, col, 0x1a2b0000u + static_cast<unsigned>(d.instance), col, kHidClass);
+    std::snprintf(buf, sizeof buf, "\\\\?\\hid#vid_%04x&pid_%04x&mi_%02d&col%02d#7&%08x&0&%04d#%s", d.setup.vid,
+                  d.setup.pid, mi, col, 0x1a2b0000u + static_cast<unsigned>(d.instance), col, kHidClass);
     return buf;
 }
 
@@ -21,7 +21,7 @@ std::string BluetoothPath(const Device& d) {
     std::snprintf(buf, sizeof buf,
                   "\\\\?\\hid#%s_dev_vid&02%04x_pid&%04x_rev&%04x_e4a1b2c3d4%02x&col03#9&%08x&0&0002#"
                   "{884b96c3-56ef-11d1-bc8c-00a0c91405dd}\\kbd",
-                  kGattHid, d.spec.vid, d.spec.pid, d.spec.release, d.instance & 0xFF,
+                  kGattHid, d.setup.vid, d.setup.pid, d.setup.release, d.instance & 0xFF,
                   0x2c3d0000u + static_cast<unsigned>(d.instance));
     return buf;
 }
@@ -44,7 +44,7 @@ std::unique_ptr<Interface> PointerCollection(Device& d) {
 }
 
 std::unique_ptr<Interface> VendorCollection(Device& d) {
-    Family family = d.spec.family;
+    Family family = d.setup.family;
     std::uint16_t page = family == Family::kFeature ? 0x008C
                        : family == Family::kOutput  ? 0xFFC1
                        : family == Family::kNodic   ? 0xFF0A
@@ -53,7 +53,7 @@ std::unique_ptr<Interface> VendorCollection(Device& d) {
     switch (family) {
     case Family::kFeature:
         iface->inputLength = 21;  // 0x54 answers and notifications
-        if (d.spec.featureReports) iface->featureLengths = {{0x51, 21}, {0x52, 65}};
+        if (d.setup.featureReports) iface->featureLengths = {{0x51, 21}, {0x52, 65}};
         break;
     case Family::kOutput:
         iface->inputLength = 64;   // 0xB4 / 0xB6 reports, id included
@@ -91,7 +91,7 @@ std::uint8_t InputId(const Interface& iface) {
 
 void BuildInterfaces(Device& d) {
     d.interfaces.clear();
-    if (d.spec.kind == Kind::kBluetooth) {
+    if (d.setup.kind == Kind::kBluetooth) {
         auto record = std::make_unique<Interface>();
         record->device = &d;
         record->path = BluetoothPath(d);
@@ -102,7 +102,7 @@ void BuildInterfaces(Device& d) {
         d.interfaces.push_back(std::move(record));
         return;
     }
-    if (d.spec.family != Family::kForeign) d.interfaces.push_back(PointerCollection(d));
+    if (d.setup.family != Family::kForeign) d.interfaces.push_back(PointerCollection(d));
     d.interfaces.push_back(VendorCollection(d));
 }
 

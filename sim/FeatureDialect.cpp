@@ -14,9 +14,9 @@ bool IsRead(std::uint8_t id, std::uint8_t cmd) {
 }
 
 Bytes PairAnswer(const Device& d) {
-    Bytes a{0x51, 0x03, 0x00, static_cast<std::uint8_t>(d.spec.pairedVid & 0xFF),
-            static_cast<std::uint8_t>(d.spec.pairedVid >> 8), static_cast<std::uint8_t>(d.spec.pairedPid & 0xFF),
-            static_cast<std::uint8_t>(d.spec.pairedPid >> 8), static_cast<std::uint8_t>(MouseReachable(d) ? 1 : 0)};
+    Bytes a{0x51, 0x03, 0x00, static_cast<std::uint8_t>(d.setup.pairedVid & 0xFF),
+            static_cast<std::uint8_t>(d.setup.pairedVid >> 8), static_cast<std::uint8_t>(d.setup.pairedPid & 0xFF),
+            static_cast<std::uint8_t>(d.setup.pairedPid >> 8), static_cast<std::uint8_t>(MouseReachable(d) ? 1 : 0)};
     return a;
 }
 
@@ -26,7 +26,7 @@ Bytes DeviceState(World& world, const Device& d) {
     a[0] = 0x51;
     a[1] = 0x06;
     for (int i = 2; i <= 9; ++i) a[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-    std::uint8_t workMode = d.spec.kind == Kind::kReceiver ? 1 : 0;
+    std::uint8_t workMode = d.setup.kind == Kind::kReceiver ? 1 : 0;
     a[10] = static_cast<std::uint8_t>(workMode | (MouseReachable(d) ? 0x08 : 0));
     a[11] = m.battery;
     a[12] = m.charging;
@@ -59,13 +59,13 @@ void FeatureSet(World& world, Interface& iface, const Bytes& report) {
     std::uint8_t id = report[0];
     std::uint8_t cmd = report.size() > 1 ? report[1] : 0;
     Bytes notification = StateNotification(world, d, 0x54);
-    bool receiver = d.spec.kind == Kind::kReceiver;
+    bool receiver = d.setup.kind == Kind::kReceiver;
     if (id == 0x51 && cmd == 0x0C) {
         Handshake(world, iface);
         return;
     }
     if (id == 0x51 && cmd == 0x03) {
-        if (receiver && !d.spec.answersQueries) return;
+        if (receiver && !d.setup.answersQueries) return;
         Reply(world, iface, ReplyPath::kFeature, PairAnswer(d), notification);
         return;
     }

@@ -44,14 +44,14 @@ char* CopyText(const std::string& s) {
 }
 
 void FillInfo(hid_device_info& info, const sim::Interface& iface) {
-    const sim::DeviceSpec& spec = iface.device->spec;
-    info.vendor_id = spec.vid;
-    info.product_id = spec.pid;
-    info.release_number = spec.release;
+    const sim::DeviceSetup& setup = iface.device->setup;
+    info.vendor_id = setup.vid;
+    info.product_id = setup.pid;
+    info.release_number = setup.release;
     info.usage_page = iface.usagePage;
     info.usage = iface.usage;
     info.interface_number = iface.interfaceNumber;
-    info.bus_type = spec.kind == sim::Kind::kBluetooth ? HID_API_BUS_BLUETOOTH : HID_API_BUS_USB;
+    info.bus_type = setup.kind == sim::Kind::kBluetooth ? HID_API_BUS_BLUETOOTH : HID_API_BUS_USB;
 }
 
 hid_device_info* NewInfo(const sim::Interface& iface) {
@@ -60,7 +60,7 @@ hid_device_info* NewInfo(const sim::Interface& iface) {
     info->path = CopyText(iface.path);
     info->serial_number = CopyWide(L"");
     info->manufacturer_string = CopyWide(L"Virtual");
-    info->product_string = CopyWide(iface.device->spec.product);
+    info->product_string = CopyWide(iface.device->setup.product);
     return info;
 }
 
@@ -126,7 +126,7 @@ struct hid_device_info HID_API_EXPORT* HID_API_CALL hid_enumerate(unsigned short
     hid_device_info** tail = &head;
     for (auto& device : world.devices) {
         if (!device->plugged) continue;
-        if ((vendor_id && device->spec.vid != vendor_id) || (product_id && device->spec.pid != product_id)) continue;
+        if ((vendor_id && device->setup.vid != vendor_id) || (product_id && device->setup.pid != product_id)) continue;
         for (auto& iface : device->interfaces) {
             *tail = NewInfo(*iface);
             tail = &(*tail)->next;
@@ -170,7 +170,7 @@ HID_API_EXPORT hid_device* HID_API_CALL hid_open(unsigned short vendor_id, unsig
     Guard guard(world.mutex);
     world.ConfigureFromEnvironment();
     for (auto& device : world.devices) {
-        if (!device->plugged || device->spec.vid != vendor_id || device->spec.pid != product_id) continue;
+        if (!device->plugged || device->setup.vid != vendor_id || device->setup.pid != product_id) continue;
         for (auto& iface : device->interfaces)
             if (iface->openable) return hid_open_path(iface->path.c_str());
     }
@@ -293,7 +293,7 @@ int HID_API_EXPORT_CALL hid_get_product_string(hid_device* dev, wchar_t* string,
     World& world = World::Get();
     Guard guard(world.mutex);
     if (!Usable(dev)) return -1;
-    return CopyString(dev, dev->device->spec.product, string, maxlen);
+    return CopyString(dev, dev->device->setup.product, string, maxlen);
 }
 
 int HID_API_EXPORT_CALL hid_get_serial_number_string(hid_device* dev, wchar_t* string, size_t maxlen) {
@@ -306,7 +306,7 @@ struct hid_device_info HID_API_EXPORT* HID_API_CALL hid_get_device_info(hid_devi
     Guard guard(world.mutex);
     FillInfo(dev->info, *dev->iface);
     dev->infoPath = dev->iface->path;
-    dev->infoProduct = dev->device->spec.product;
+    dev->infoProduct = dev->device->setup.product;
     dev->info.path = dev->infoPath.data();
     dev->info.product_string = dev->infoProduct.data();
     dev->info.manufacturer_string = nullptr;

@@ -22,8 +22,8 @@ void Seal(Bytes& a) { a[kFrame] = NodicChecksum(a.data() + 1); }
 Bytes ReceiverStatus(const Device& d, const std::uint8_t* p) {
     Bytes a = Answer(p, 0x86);
     a[5] = MouseReachable(d) ? 1 : 0;
-    a[9] = static_cast<std::uint8_t>(d.spec.receiverId & 0xFF);
-    a[10] = static_cast<std::uint8_t>(d.spec.receiverId >> 8);
+    a[9] = static_cast<std::uint8_t>(d.setup.receiverId & 0xFF);
+    a[10] = static_cast<std::uint8_t>(d.setup.receiverId >> 8);
     return a;
 }
 
@@ -64,10 +64,10 @@ void NodicWrite(World& world, Interface& iface, const Bytes& report) {
     Bytes notification = Answer(p, 0x80);
     notification[1] = 0x0A;  // an unsolicited state frame
     Seal(notification);
-    bool receiver = d.spec.kind == Kind::kReceiver;
+    bool receiver = d.setup.kind == Kind::kReceiver;
     Bytes answer;
     if (receiver && p[0] == 0x01) {
-        if (!d.spec.answersQueries) return;
+        if (!d.setup.answersQueries) return;
         answer = ReceiverStatus(d, p);
     } else {
         bool routed = (p[0] & 0x40) != 0;

@@ -17,10 +17,10 @@ Bytes ReadAnswer(World& world, const Device& d, std::uint8_t id, std::uint8_t cm
     Bytes a{0xB4, cmd};
     MouseMemory& m = world.MemoryOf(d);
     if (id == 0xB5 && cmd == 0x03) {
-        a.insert(a.end(), {0x00, static_cast<std::uint8_t>(d.spec.pairedVid & 0xFF),
-                           static_cast<std::uint8_t>(d.spec.pairedVid >> 8),
-                           static_cast<std::uint8_t>(d.spec.pairedPid & 0xFF),
-                           static_cast<std::uint8_t>(d.spec.pairedPid >> 8),
+        a.insert(a.end(), {0x00, static_cast<std::uint8_t>(d.setup.pairedVid & 0xFF),
+                           static_cast<std::uint8_t>(d.setup.pairedVid >> 8),
+                           static_cast<std::uint8_t>(d.setup.pairedPid & 0xFF),
+                           static_cast<std::uint8_t>(d.setup.pairedPid >> 8),
                            static_cast<std::uint8_t>(MouseReachable(d) ? 1 : 0)});
     } else if (id == 0xB3 && cmd == 0x06) {
         a.resize(21, 0);
@@ -52,7 +52,7 @@ void OutputWrite(World& world, Interface& iface, const Bytes& report) {
     std::uint8_t cmd = report[1];
     if (id != 0xB5 && id != 0xB3) return;
     bool receiverQuery = id == 0xB5 && (cmd == 0x02 || cmd == 0x03);
-    if (receiverQuery && d.spec.kind == Kind::kReceiver && !d.spec.answersQueries) return;
+    if (receiverQuery && d.setup.kind == Kind::kReceiver && !d.setup.answersQueries) return;
     if (!receiverQuery && !MouseReachable(d)) return;
     Bytes notification = StateNotification(world, d, 0xB6);
     if (IsRead(id, cmd)) {

@@ -23,26 +23,26 @@ void Deliver(World& world, Interface& iface, ReplyPath path, Bytes answer, std::
 }  // namespace
 
 bool MouseReachable(const Device& device) {
-    return device.spec.kind != Kind::kReceiver || device.spec.mouseAwake;
+    return device.setup.kind != Kind::kReceiver || device.setup.mouseAwake;
 }
 
 Bytes StateNotification(World& world, const Device& device, std::uint8_t reportId) {
     MouseMemory& m = world.MemoryOf(device);
-    std::uint8_t workMode = device.spec.kind == Kind::kReceiver ? 1 : 0;
+    std::uint8_t workMode = device.setup.kind == Kind::kReceiver ? 1 : 0;
     return Bytes{reportId, 0xE2, workMode, static_cast<std::uint8_t>(MouseReachable(device) ? 1 : 0), m.charging,
                  m.battery, m.Current().dpiIndex, m.Current().rateCode, 0x10, 0x07};
 }
 
 Bytes UnsolicitedReport(World& world, const Device& device) {
-    if (device.spec.family == Family::kFeature) return StateNotification(world, device, 0x54);
-    if (device.spec.family != Family::kNodic) return StateNotification(world, device, 0xB6);
+    if (device.setup.family == Family::kFeature) return StateNotification(world, device, 0x54);
+    if (device.setup.family != Family::kNodic) return StateNotification(world, device, 0xB6);
     MouseMemory& m = world.MemoryOf(device);
     Bytes frame(65, 0);
     frame[1] = 0x01;
     frame[3] = 0x80 | 16;
     frame[4 + 1] = MouseReachable(device) ? 1 : 0;
-    frame[8 + 1] = static_cast<std::uint8_t>(device.spec.receiverId & 0xFF);
-    frame[9 + 1] = static_cast<std::uint8_t>(device.spec.receiverId >> 8);
+    frame[8 + 1] = static_cast<std::uint8_t>(device.setup.receiverId & 0xFF);
+    frame[9 + 1] = static_cast<std::uint8_t>(device.setup.receiverId >> 8);
     frame[11 + 1] = m.battery;
     frame[64] = NodicChecksum(frame.data() + 1);
     return frame;

@@ -35,41 +35,41 @@ bool ParseKind(const std::string& s, Kind& k) {
     return true;
 }
 
-bool ApplyOption(DeviceSpec& spec, const std::string& key, const std::string& value) {
-    if (key == "vid") return ParseHex(value, spec.vid);
+bool ApplyOption(DeviceSetup& setup, const std::string& key, const std::string& value) {
+    if (key == "vid") return ParseHex(value, setup.vid);
     if (key == "paired") {
         auto colon = value.find(':');
-        if (colon == std::string::npos) return ParseHex(value, spec.pairedPid);
-        return ParseHex(value.substr(0, colon), spec.pairedVid) && ParseHex(value.substr(colon + 1), spec.pairedPid);
+        if (colon == std::string::npos) return ParseHex(value, setup.pairedPid);
+        return ParseHex(value.substr(0, colon), setup.pairedVid) && ParseHex(value.substr(colon + 1), setup.pairedPid);
     }
     if (key == "awake" || key == "features" || key == "answers") {
         if (value != "0" && value != "1") return false;
         bool on = value == "1";
-        (key == "awake" ? spec.mouseAwake : key == "features" ? spec.featureReports : spec.answersQueries) = on;
+        (key == "awake" ? setup.mouseAwake : key == "features" ? setup.featureReports : setup.answersQueries) = on;
         return true;
     }
-    if (key == "release") return ParseHex(value, spec.release);
-    if (key == "id") return ParseHex(value, spec.receiverId);
-    if (key == "mouse") { spec.mouse = value; return !value.empty(); }
-    if (key == "product") { spec.product = utf::Utf8ToWide(value); return true; }
+    if (key == "release") return ParseHex(value, setup.release);
+    if (key == "id") return ParseHex(value, setup.receiverId);
+    if (key == "mouse") { setup.mouse = value; return !value.empty(); }
+    if (key == "product") { setup.product = utf::Utf8ToWide(value); return true; }
     return false;
 }
 
-bool ParseLine(const std::string& line, DeviceSpec& spec, std::string& why) {
+bool ParseLine(const std::string& line, DeviceSetup& setup, std::string& why) {
     std::istringstream in(line);
     std::string family, kind, pid, option;
-    if (!(in >> spec.name >> family >> kind >> pid)) { why = "expected: name family kind pid"; return false; }
-    if (!ParseFamily(family, spec.family)) { why = "unknown family '" + family + "'"; return false; }
-    if (!ParseKind(kind, spec.kind)) { why = "unknown kind '" + kind + "'"; return false; }
-    if (!ParseHex(pid, spec.pid)) { why = "bad product id '" + pid + "'"; return false; }
+    if (!(in >> setup.name >> family >> kind >> pid)) { why = "expected: name family kind pid"; return false; }
+    if (!ParseFamily(family, setup.family)) { why = "unknown family '" + family + "'"; return false; }
+    if (!ParseKind(kind, setup.kind)) { why = "unknown kind '" + kind + "'"; return false; }
+    if (!ParseHex(pid, setup.pid)) { why = "bad product id '" + pid + "'"; return false; }
     while (in >> option) {
         auto eq = option.find('=');
-        if (eq == std::string::npos || !ApplyOption(spec, option.substr(0, eq), option.substr(eq + 1))) {
+        if (eq == std::string::npos || !ApplyOption(setup, option.substr(0, eq), option.substr(eq + 1))) {
             why = "bad option '" + option + "'";
             return false;
         }
     }
-    if (spec.family == Family::kForeign && spec.vid == 0x248A) spec.vid = 0x1209;
+    if (setup.family == Family::kForeign && setup.vid == 0x248A) setup.vid = 0x1209;
     return true;
 }
 
@@ -101,29 +101,29 @@ ScenarioSource ScenarioFromEnvironment() {
 }
 
 bool LoadScenarioLocked(World& world, const std::string& text, std::string& error) {
-    std::vector<DeviceSpec> specs;
+    std::vector<DeviceSetup> setups;
     std::istringstream in(text);
     std::string raw;
     for (int number = 1; std::getline(in, raw); ++number) {
         std::string line = Trim(raw.substr(0, raw.find('#')));
         if (line.empty()) continue;
-        DeviceSpec spec;
+        DeviceSetup setup;
         std::string why;
-        if (!ParseLine(line, spec, why)) {
+        if (!ParseLine(line, setup, why)) {
             error = "scenario line " + std::to_string(number) + ": " + why;
             return false;
         }
-        specs.push_back(spec);
+        setups.push_back(setup);
     }
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        bool twice = world.Find(specs[i].name) != nullptr;
-        for (std::size_t j = 0; j < i; ++j) twice = twice || specs[j].name == specs[i].name;
+    for (std::size_t i = 0; i < setups.size(); ++i) {
+        bool twice = world.Find(setups[i].name) != nullptr;
+        for (std::size_t j = 0; j < i; ++j) twice = twice || setups[j].name == setups[i].name;
         if (twice) {
-            error = "scenario: device '" + specs[i].name + "' is listed twice";
+            error = "scenario: device '" + setups[i].name + "' is listed twice";
             return false;
         }
     }
-    for (const auto& spec : specs) PlugLocked(world, spec);
+    for (const auto& setup : setups) PlugLocked(world, setup);
     return true;
 }
 

@@ -39,18 +39,18 @@ void Reset() {
     world.configured = true;
 }
 
-bool Plug(const DeviceSpec& spec) {
+bool Plug(const DeviceSetup& setup) {
     World& world = World::Get();
     Guard guard(world.mutex);
     world.configured = true;
-    return PlugLocked(world, spec);
+    return PlugLocked(world, setup);
 }
 
 bool Unplug(const std::string& name) {
     World& world = World::Get();
     Guard guard(world.mutex);
     for (auto it = world.devices.begin(); it != world.devices.end(); ++it) {
-        if ((*it)->spec.name != name) continue;
+        if ((*it)->setup.name != name) continue;
         (*it)->plugged = false;  // open handles keep the object; every call on them now fails
         world.devices.erase(it);
         return true;
@@ -69,9 +69,9 @@ bool SetMouseAwake(const std::string& receiver, bool awake) {
     World& world = World::Get();
     Guard guard(world.mutex);
     Device* d = world.Find(receiver);
-    if (!d || d->spec.kind != Kind::kReceiver) return false;
-    bool changed = d->spec.mouseAwake != awake;
-    d->spec.mouseAwake = awake;
+    if (!d || d->setup.kind != Kind::kReceiver) return false;
+    bool changed = d->setup.mouseAwake != awake;
+    d->setup.mouseAwake = awake;
     // The receiver tells the host when its mouse comes and goes.
     if (Interface* iface = VendorInterface(*d); iface && changed) world.Queue(*iface, UnsolicitedReport(world, *d));
     return true;
@@ -82,7 +82,7 @@ bool PressButton(const std::string& name, int button) {
     Guard guard(world.mutex);
     Device* d = world.Find(name);
     Interface* iface = d ? VendorInterface(*d) : nullptr;
-    if (!iface || !MouseReachable(*d) || button < 0 || d->spec.family == Family::kForeign) return false;
+    if (!iface || !MouseReachable(*d) || button < 0 || d->setup.family == Family::kForeign) return false;
     // The factory DPI buttons step the level; every press is reported as a state notification.
     ProfileMemory& profile = world.MemoryOf(*d).Current();
     if (profile.dpiCount > 0) profile.dpiIndex = static_cast<std::uint8_t>((profile.dpiIndex + 1) % profile.dpiCount);

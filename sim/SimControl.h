@@ -16,7 +16,7 @@ enum class Kind { kWired, kReceiver, kBluetooth };
 
 // One physical USB or Bluetooth device. A wired mouse and a receiver that name the
 // same `mouse` share one memory, as the same mouse does behind cable and receiver.
-struct DeviceSpec {
+struct DeviceSetup {
     std::string name;                   // unique; used by every control below
     Family family = Family::kFeature;
     Kind kind = Kind::kWired;
@@ -54,7 +54,7 @@ struct LogRecord {
 
 // Empties the world: nothing plugged in, no faults, empty log, no memory file.
 void Reset();
-bool Plug(const DeviceSpec& spec);
+bool Plug(const DeviceSetup& setup);
 bool Unplug(const std::string& name);
 bool IsPlugged(const std::string& name);
 // A mouse behind its receiver goes to sleep (offline) or wakes up.

@@ -15,7 +15,7 @@ World& World::Get() {
 
 Device* World::Find(const std::string& name) {
     for (auto& d : devices)
-        if (d->spec.name == name) return d.get();
+        if (d->setup.name == name) return d.get();
     return nullptr;
 }
 
@@ -29,11 +29,11 @@ Interface* World::FindPath(const std::string& path) {
 }
 
 MouseMemory& World::MemoryOf(const Device& device) {
-    return memory[device.spec.mouse.empty() ? device.spec.name : device.spec.mouse];
+    return memory[device.setup.mouse.empty() ? device.setup.name : device.setup.mouse];
 }
 
 void World::Record(const Device& device, Direction direction, const Bytes& bytes) {
-    log.push_back(LogRecord{Clock::Get().NowMs(), device.spec.name, direction, bytes});
+    log.push_back(LogRecord{Clock::Get().NowMs(), device.setup.name, direction, bytes});
 }
 
 void World::Queue(Interface& iface, Bytes report, std::uint64_t delayMs) {
@@ -68,10 +68,10 @@ void World::ConfigureFromEnvironment() {
     }
 }
 
-bool PlugLocked(World& world, const DeviceSpec& spec) {
-    if (spec.name.empty() || world.Find(spec.name)) return false;
+bool PlugLocked(World& world, const DeviceSetup& setup) {
+    if (setup.name.empty() || world.Find(setup.name)) return false;
     auto device = std::make_shared<Device>();
-    device->spec = spec;
+    device->setup = setup;
     device->instance = world.nextInstance++;
     BuildInterfaces(*device);
     world.MemoryOf(*device);

@@ -41,7 +41,7 @@ struct Interface {
 };
 
 struct Device {
-    DeviceSpec spec;
+    DeviceSetup setup;
     bool plugged = true;
     int instance = 0;
     std::vector<std::unique_ptr<Interface>> interfaces;
@@ -73,6 +73,6 @@ public:
     void ConfigureFromEnvironment();
 };
 
-bool PlugLocked(World& world, const DeviceSpec& spec);
+bool PlugLocked(World& world, const DeviceSetup& setup);
 
 }  // namespace sim

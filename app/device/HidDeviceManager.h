@@ -113,6 +113,8 @@ private:
     // Transfer helpers (HidTransfers.cpp)
     int Read(hid_device* handle, unsigned char* buf, int len, int timeoutMs);
     void ReadAndDiscard(hid_device* handle, int len, int timeoutMs);
+    // Drains stale input, then sends up to one payload as a full output report.
+    bool SendOutputReport(hid_device* handle, const unsigned char* buf, int payloadLen);
     bool ExchangeFrame(hid_device* handle, unsigned char* payload);
     std::vector<OpenEntry*> FallbackReceivers(bool includeMode4);
 

@@ -116,15 +116,19 @@ bool HidDeviceManager::SendFeatureAckThenGet(unsigned char* buf, int len) {
     return false;
 }
 
+bool HidDeviceManager::SendOutputReport(hid_device* h, const unsigned char* buf, int payloadLen) {
+    ReadAndDiscard(h, payloadLen, 10);
+    unsigned char out[kOutputReportSize] = {};
+    std::memcpy(out, buf, static_cast<std::size_t>(payloadLen));
+    return hid_write(h, out, sizeof out) >= 0;
+}
+
 bool HidDeviceManager::WriteReportWaitAck(unsigned char* buf, int len) {
     LockGuard guard(m_lock);
     hid_device* h = ActiveHandle();
     if (!h || !buf || len <= 0) return false;
     int readLen = std::min(len, kPayloadSize);
-    ReadAndDiscard(h, readLen, 10);
-    unsigned char out[kOutputReportSize] = {};
-    std::memcpy(out, buf, static_cast<std::size_t>(readLen));
-    if (hid_write(h, out, sizeof out) < 0) return false;
+    if (!SendOutputReport(h, buf, readLen)) return false;
     for (int round = 0; round < 10; ++round) {
         Wait(2);
         if (m_activeMode == kModeWired) return true;  // the cable needs no confirmation
@@ -148,10 +152,7 @@ bool HidDeviceManager::WriteReportReadReply(unsigned char* buf, int len) {
     hid_device* h = ActiveHandle();
     if (!h || !buf || len <= 0) return false;
     int readLen = std::min(len, kPayloadSize);
-    ReadAndDiscard(h, readLen, 10);
-    unsigned char out[kOutputReportSize] = {};
-    std::memcpy(out, buf, static_cast<std::size_t>(readLen));
-    if (hid_write(h, out, sizeof out) < 0) return false;
+    if (!SendOutputReport(h, buf, readLen)) return false;
     for (int attempt = 0; attempt < 100; ++attempt) {
         Wait(2);
         unsigned char in[kPayloadSize] = {};

@@ -21,14 +21,14 @@ class ActiveChoiceTest : public HidTest, public ::testing::WithParamInterface<Ch
 
 TEST_P(ActiveChoiceTest, ConnectModeAgreesWithTheChosenInterface) {
     const ChoiceCase& c = GetParam();
-    if (c.cable) sim::Plug(Spec("cable", Family::kOutput, Kind::kWired, 0xFB01));
-    if (c.bluetooth) sim::Plug(Spec("ble", Family::kOutput, Kind::kBluetooth, 0xFB05));
+    if (c.cable) sim::Plug(MakeDevice("cable", Family::kOutput, Kind::kWired, 0xFB01));
+    if (c.bluetooth) sim::Plug(MakeDevice("ble", Family::kOutput, Kind::kBluetooth, 0xFB05));
     manager->AddFilter(0x248A, 0xFB01, L"", kOutputModel, 0);
     manager->AddFilter(0x248A, 0xFB05, L"", kOutputModel, 2);
     for (std::size_t i = 0; i < c.receiverModes.size(); ++i) {
         std::uint16_t pid = static_cast<std::uint16_t>(0xFB10 + i);
         std::string name = "dongle" + std::to_string(i);
-        sim::DeviceSpec d = Spec(name.c_str(), Family::kOutput, Kind::kReceiver, pid, 0xFB01);
+        sim::DeviceSetup d = MakeDevice(name.c_str(), Family::kOutput, Kind::kReceiver, pid, 0xFB01);
         d.mouseAwake = c.awake[i];
         sim::Plug(d);
         manager->AddFilter(0x248A, pid, L"", kOutputModel, c.receiverModes[i]);
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, ActiveChoiceTest, ::testing::Values(
     ChoiceCase{"second receiver of a mode", false, false, {1, 1}, {false, true}, 1, 0xFB11}));
 
 TEST_F(HidTest, ActiveInterfaceIsCachedUntilForgotten) {
-    sim::Plug(Spec("dongle", Family::kOutput, Kind::kReceiver, 0xFB02, 0xFB01));
+    sim::Plug(MakeDevice("dongle", Family::kOutput, Kind::kReceiver, 0xFB02, 0xFB01));
     OutputFilters(1);
     Connect(kOutputModel);
     ASSERT_TRUE(manager->ActiveInterface());
@@ -76,7 +76,7 @@ TEST_F(HidTest, ResetActiveMarksEveryReceiverModeOffline) {
     for (int mode : {1, 3, 4}) {
         SCOPED_TRACE(mode);
         sim::Reset();
-        sim::Plug(Spec("dongle", Family::kOutput, Kind::kReceiver, 0xFB02, 0xFB01));
+        sim::Plug(MakeDevice("dongle", Family::kOutput, Kind::kReceiver, 0xFB02, 0xFB01));
         manager->ClearFilters();
         OutputFilters(mode);
         Connect(kOutputModel);
@@ -87,7 +87,7 @@ TEST_F(HidTest, ResetActiveMarksEveryReceiverModeOffline) {
 }
 
 TEST_F(HidTest, ModelChangeForgetsTheActiveInterfaceWithoutClosingIt) {
-    sim::Plug(Spec("cable", Family::kOutput, Kind::kWired, 0xFB01));
+    sim::Plug(MakeDevice("cable", Family::kOutput, Kind::kWired, 0xFB01));
     OutputFilters();
     Connect(kOutputModel);
     ASSERT_TRUE(manager->ActiveInterface());

@@ -49,9 +49,9 @@ protected:
         tracker.reset();
         HidTest::TearDown();
     }
-    void PlugF1Cable() { sim::Plug(Spec("f1", Family::kFeature, Kind::kWired, 0x5A01)); }
+    void PlugF1Cable() { sim::Plug(MakeDevice("f1", Family::kFeature, Kind::kWired, 0x5A01)); }
     void PlugF1Receiver(bool awake) {
-        sim::DeviceSpec d = Spec("f1rx", Family::kFeature, Kind::kReceiver, 0xFF12, 0x5A01);
+        sim::DeviceSetup d = MakeDevice("f1rx", Family::kFeature, Kind::kReceiver, 0xFF12, 0x5A01);
         d.mouseAwake = awake;
         sim::Plug(d);
     }
@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(ConnectionTrackerTest, StartUpMovesToTheModelThatIsPluggedIn) {
-    sim::Plug(Spec("r3", Family::kOutput, Kind::kWired, 0x5B01));
+    sim::Plug(MakeDevice("r3", Family::kOutput, Kind::kWired, 0x5B01));
     tracker->SetCurrentType(kArvoF1);
     EXPECT_EQ(tracker->GetConnectDeviceInfo(), kArvoR3);
     EXPECT_EQ(tracker->CurrentType(), kArvoR3);
@@ -79,7 +79,7 @@ TEST_F(ConnectionTrackerTest, StartUpMovesToTheModelThatIsPluggedIn) {
 
 TEST_F(ConnectionTrackerTest, StartUpKeepsAnOnlineModel) {
     PlugF1Cable();
-    sim::Plug(Spec("r3", Family::kOutput, Kind::kWired, 0x5B01));
+    sim::Plug(MakeDevice("r3", Family::kOutput, Kind::kWired, 0x5B01));
     tracker->SetCurrentType(kArvoF1);
     EXPECT_EQ(tracker->GetConnectDeviceInfo(), kArvoF1);
     EXPECT_TRUE(sink.calls.empty());
@@ -100,7 +100,7 @@ TEST_F(ConnectionTrackerTest, StartUpWithNobodyOnlineLeavesTheManagerOnTheChosen
 
 struct RefreshCase {
     const char* what;
-    std::vector<sim::DeviceSpec> devices;
+    std::vector<sim::DeviceSetup> devices;
     int model;
     int text;
     int pages;
@@ -112,7 +112,7 @@ class RefreshTest : public ConnectionTrackerTest, public ::testing::WithParamInt
 
 TEST_P(RefreshTest, ShowsTheConnectionOfTheCurrentModel) {
     const RefreshCase& c = GetParam();
-    for (const sim::DeviceSpec& d : c.devices) sim::Plug(d);
+    for (const sim::DeviceSetup& d : c.devices) sim::Plug(d);
     tracker->SetCurrentType(c.model);
     tracker->Refresh();
     EXPECT_EQ(listener.texts, std::vector<int>{c.text}) << c.what;
@@ -123,23 +123,23 @@ TEST_P(RefreshTest, ShowsTheConnectionOfTheCurrentModel) {
     EXPECT_EQ(listener.bluetoothBattery, c.text == kTextBluetoothConnected ? 1 : 0) << c.what;
 }
 
-sim::DeviceSpec Asleep(sim::DeviceSpec d) {
+sim::DeviceSetup Asleep(sim::DeviceSetup d) {
     d.mouseAwake = false;
     return d;
 }
 
 INSTANTIATE_TEST_SUITE_P(Connections, RefreshTest, ::testing::Values(
     RefreshCase{"nothing plugged", {}, kArvoF1, kTextNoDevice, 0, false, false},
-    RefreshCase{"another model only", {Spec("r3", Family::kOutput, Kind::kWired, 0x5B01)}, kArvoF1, kTextNoDevice, 0,
+    RefreshCase{"another model only", {MakeDevice("r3", Family::kOutput, Kind::kWired, 0x5B01)}, kArvoF1, kTextNoDevice, 0,
                 false, false},
-    RefreshCase{"cable", {Spec("f1", Family::kFeature, Kind::kWired, 0x5A01)}, kArvoF1, kTextWired, 1, true, true},
-    RefreshCase{"receiver", {Spec("rx", Family::kFeature, Kind::kReceiver, 0x5A04, 0x5A01)}, kArvoF1,
+    RefreshCase{"cable", {MakeDevice("f1", Family::kFeature, Kind::kWired, 0x5A01)}, kArvoF1, kTextWired, 1, true, true},
+    RefreshCase{"receiver", {MakeDevice("rx", Family::kFeature, Kind::kReceiver, 0x5A04, 0x5A01)}, kArvoF1,
                 kTextReceiverConnected, 1, true, true},
-    RefreshCase{"receiver, mouse asleep", {Asleep(Spec("rx", Family::kFeature, Kind::kReceiver, 0xFF12, 0x5A01))},
+    RefreshCase{"receiver, mouse asleep", {Asleep(MakeDevice("rx", Family::kFeature, Kind::kReceiver, 0xFF12, 0x5A01))},
                 kArvoF1, kTextReceiverNotConnected, 0, true, false},
-    RefreshCase{"Bluetooth", {Spec("ble", Family::kOutput, Kind::kBluetooth, 0x5B02)}, kArvoR3,
+    RefreshCase{"Bluetooth", {MakeDevice("ble", Family::kOutput, Kind::kBluetooth, 0x5B02)}, kArvoR3,
                 kTextBluetoothConnected, 0, true, false},
-    RefreshCase{"second-family receiver", {Spec("n2", Family::kNodic, Kind::kReceiver, 0x5C02)}, kArvoN2W,
+    RefreshCase{"second-family receiver", {MakeDevice("n2", Family::kNodic, Kind::kReceiver, 0x5C02)}, kArvoN2W,
                 kTextReceiverConnected, 1, true, true}));
 
 TEST_F(ConnectionTrackerTest, ArrivalAndRemovalQueueReconnects) {
@@ -177,7 +177,7 @@ TEST_F(ConnectionTrackerTest, ReceiverArrivalWhileTheSameReceiverIsOpenQueuesNot
 TEST_F(ConnectionTrackerTest, BluetoothAndForeignArrivals) {
     tracker->SetCurrentType(kArvoR3);
     tracker->Refresh();
-    sim::Plug(Spec("ble", Family::kOutput, Kind::kBluetooth, 0x5B02));
+    sim::Plug(MakeDevice("ble", Family::kOutput, Kind::kBluetooth, 0x5B02));
     EXPECT_EQ(tracker->UpdateUSBDevice(PathOf("ble", 0), DeviceChange::kArrival), kTaskReconnectAfterArrival);
     EXPECT_EQ(tracker->LastArrivalMode(), 2);
     EXPECT_EQ(tracker->UpdateUSBDevice(PathOf("ble", 0), DeviceChange::kRemoval), kTaskReconnectAfterRemoval);

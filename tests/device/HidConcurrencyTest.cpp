@@ -11,8 +11,8 @@ using namespace testbed;
 namespace {
 
 TEST_F(HidTest, TransfersModelChangesAndReconnectsDoNotTrip) {
-    sim::Plug(Spec("cable", sim::Family::kOutput, sim::Kind::kWired, 0xFB01));
-    sim::Plug(Spec("dongle", sim::Family::kOutput, sim::Kind::kReceiver, 0xFB02, 0xFB01));
+    sim::Plug(MakeDevice("cable", sim::Family::kOutput, sim::Kind::kWired, 0xFB01));
+    sim::Plug(MakeDevice("dongle", sim::Family::kOutput, sim::Kind::kReceiver, 0xFB02, 0xFB01));
     OutputFilters();
     Connect(kOutputModel);
     std::vector<HidDeviceFilter> filters = manager->Filters();

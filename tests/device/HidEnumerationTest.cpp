@@ -9,11 +9,11 @@ namespace {
 class HidEnumerationTest : public HidTest {};
 
 TEST_F(HidEnumerationTest, FeatureCableAndReceiverBecomeOneEntryEach) {
-    sim::DeviceSpec cable = Spec("cable", Family::kFeature, Kind::kWired, 0xFA01);
+    sim::DeviceSetup cable = MakeDevice("cable", Family::kFeature, Kind::kWired, 0xFA01);
     cable.product = L"Cable mouse";
     cable.release = 0x0213;
     sim::Plug(cable);
-    sim::Plug(Spec("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01));
+    sim::Plug(MakeDevice("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01));
     FeatureFilters();
     Connect(kFeatureModel);
 
@@ -33,8 +33,8 @@ TEST_F(HidEnumerationTest, FeatureCableAndReceiverBecomeOneEntryEach) {
 }
 
 TEST_F(HidEnumerationTest, DevicesOutsideTheFiltersAndForeignCollectionsAreSkipped) {
-    sim::Plug(Spec("other", Family::kFeature, Kind::kWired, 0xEE01));
-    sim::DeviceSpec foreign = Spec("foreign", Family::kForeign, Kind::kWired, 0xFA01);
+    sim::Plug(MakeDevice("other", Family::kFeature, Kind::kWired, 0xEE01));
+    sim::DeviceSetup foreign = MakeDevice("foreign", Family::kForeign, Kind::kWired, 0xFA01);
     foreign.vid = 0x248A;  // right ids, but a collection the program does not speak
     sim::Plug(foreign);
     FeatureFilters();
@@ -43,7 +43,7 @@ TEST_F(HidEnumerationTest, DevicesOutsideTheFiltersAndForeignCollectionsAreSkipp
 }
 
 TEST_F(HidEnumerationTest, FeatureCollectionWithoutFeatureReportsIsDropped) {
-    sim::DeviceSpec cable = Spec("cable", Family::kFeature, Kind::kWired, 0xFA01);
+    sim::DeviceSetup cable = MakeDevice("cable", Family::kFeature, Kind::kWired, 0xFA01);
     cable.featureReports = false;
     sim::Plug(cable);
     FeatureFilters();
@@ -67,7 +67,7 @@ TEST_P(ReceiverPairTest, ReceiverIsKeptOnlyForAMouseOfTheModel) {
     for (Family family : {Family::kFeature, Family::kOutput}) {
         SCOPED_TRACE(family == Family::kFeature ? "feature" : "output");
         sim::Reset();
-        sim::DeviceSpec dongle = Spec("dongle", family, Kind::kReceiver, 0xFA02, c.pairedPid);
+        sim::DeviceSetup dongle = MakeDevice("dongle", family, Kind::kReceiver, 0xFA02, c.pairedPid);
         dongle.answersQueries = c.answers;
         sim::Plug(dongle);
         manager->ClearFilters();
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, ReceiverPairTest,
                       PairCase{"silent receiver, default pair is a filter", 0xFA01, false, true, true, 0}));
 
 TEST_F(HidEnumerationTest, SleepingMouseLeavesItsReceiverOffline) {
-    sim::DeviceSpec dongle = Spec("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01);
+    sim::DeviceSetup dongle = MakeDevice("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01);
     dongle.mouseAwake = false;
     sim::Plug(dongle);
     FeatureFilters();
@@ -100,7 +100,7 @@ TEST_F(HidEnumerationTest, SleepingMouseLeavesItsReceiverOffline) {
 }
 
 TEST_F(HidEnumerationTest, OutputReceiverIsQueriedAndWokenUp) {
-    sim::Plug(Spec("dongle", Family::kOutput, Kind::kReceiver, 0xFB02, 0xFB01));
+    sim::Plug(MakeDevice("dongle", Family::kOutput, Kind::kReceiver, 0xFB02, 0xFB01));
     OutputFilters();
     Connect(kOutputModel);
     ASSERT_EQ(manager->ListEntries().size(), 1u);
@@ -112,7 +112,7 @@ TEST_F(HidEnumerationTest, OutputReceiverIsQueriedAndWokenUp) {
 }
 
 TEST_F(HidEnumerationTest, BluetoothRecordHasNoHandle) {
-    sim::Plug(Spec("ble", Family::kOutput, Kind::kBluetooth, 0xFB05));
+    sim::Plug(MakeDevice("ble", Family::kOutput, Kind::kBluetooth, 0xFB05));
     OutputFilters();
     Connect(kOutputModel);
     auto entries = manager->ListEntries();
@@ -124,8 +124,8 @@ TEST_F(HidEnumerationTest, BluetoothRecordHasNoHandle) {
 }
 
 TEST_F(HidEnumerationTest, SecondFamilyReceiverTakesTheReceiverType) {
-    sim::Plug(Spec("cable", Family::kNodic, Kind::kWired, 0xFC01));
-    sim::Plug(Spec("dongle", Family::kNodic, Kind::kReceiver, 0xFC02));
+    sim::Plug(MakeDevice("cable", Family::kNodic, Kind::kWired, 0xFC01));
+    sim::Plug(MakeDevice("dongle", Family::kNodic, Kind::kReceiver, 0xFC02));
     manager->AddFilter(0x248A, 0xFC01, L"", kNodicModel, 0);
     manager->AddFilter(0x248A, 0xFC02, L"", kNodicModel, 1);
     Connect(kNodicModel);
@@ -143,7 +143,7 @@ TEST_F(HidEnumerationTest, SecondFamilyReceiverTakesTheReceiverType) {
 }
 
 TEST_F(HidEnumerationTest, SilentSecondFamilyReceiverKeepsTheFilterTypeAfterOneRetry) {
-    sim::DeviceSpec dongle = Spec("dongle", Family::kNodic, Kind::kReceiver, 0xFC02);
+    sim::DeviceSetup dongle = MakeDevice("dongle", Family::kNodic, Kind::kReceiver, 0xFC02);
     dongle.answersQueries = false;
     sim::Plug(dongle);
     manager->AddFilter(0x248A, 0xFC02, L"", kNodicModel, 1);
@@ -156,8 +156,8 @@ TEST_F(HidEnumerationTest, SilentSecondFamilyReceiverKeepsTheFilterTypeAfterOneR
 }
 
 TEST_F(HidEnumerationTest, CurrentTypeZeroListsEverything) {
-    sim::Plug(Spec("cable", Family::kFeature, Kind::kWired, 0xFA01));
-    sim::Plug(Spec("out", Family::kOutput, Kind::kWired, 0xFB01));
+    sim::Plug(MakeDevice("cable", Family::kFeature, Kind::kWired, 0xFA01));
+    sim::Plug(MakeDevice("out", Family::kOutput, Kind::kWired, 0xFB01));
     FeatureFilters();
     OutputFilters();
     Connect(0);

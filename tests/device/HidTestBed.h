@@ -16,9 +16,9 @@ constexpr int kOutputModel = 301;   // output-report dialect: cable FB01, receiv
 constexpr int kNodicModel = 201;    // second family: cable FC01
 constexpr int kNodicReceiverModel = 208;  // its receiver FC02
 
-inline sim::DeviceSpec Spec(const char* name, sim::Family family, sim::Kind kind, std::uint16_t pid,
+inline sim::DeviceSetup MakeDevice(const char* name, sim::Family family, sim::Kind kind, std::uint16_t pid,
                             std::uint16_t pairedPid = 0) {
-    sim::DeviceSpec s;
+    sim::DeviceSetup s;
     s.name = name;
     s.family = family;
     s.kind = kind;

@@ -12,7 +12,7 @@ namespace {
 class HidTransferTest : public HidTest {
 protected:
     void FeatureReceiver(bool awake) {
-        sim::DeviceSpec d = Spec("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01);
+        sim::DeviceSetup d = MakeDevice("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01);
         d.mouseAwake = awake;
         sim::Plug(d);
         FeatureFilters();
@@ -24,7 +24,7 @@ protected:
         }
     }
     void OutputDevice(Kind kind, bool awake = true) {
-        sim::DeviceSpec d = Spec("out", Family::kOutput, kind, kind == Kind::kWired ? 0xFB01 : 0xFB02, 0xFB01);
+        sim::DeviceSetup d = MakeDevice("out", Family::kOutput, kind, kind == Kind::kWired ? 0xFB01 : 0xFB02, 0xFB01);
         d.mouseAwake = awake;
         sim::Plug(d);
         OutputFilters();
@@ -35,7 +35,7 @@ protected:
 };
 
 TEST_F(HidTransferTest, SendFeatureWithReadBackReplacesThePacket) {
-    sim::Plug(Spec("cable", Family::kFeature, Kind::kWired, 0xFA01));
+    sim::Plug(MakeDevice("cable", Family::kFeature, Kind::kWired, 0xFA01));
     FeatureFilters();
     Connect(kFeatureModel);
     unsigned char buf[21] = {0x51, 0x06};
@@ -49,7 +49,7 @@ TEST_F(HidTransferTest, SendFeatureWithReadBackReplacesThePacket) {
 }
 
 TEST_F(HidTransferTest, SendFeatureReadBackGivesUpAfterTenReads) {
-    sim::Plug(Spec("cable", Family::kFeature, Kind::kWired, 0xFA01));
+    sim::Plug(MakeDevice("cable", Family::kFeature, Kind::kWired, 0xFA01));
     FeatureFilters();
     Connect(kFeatureModel);
     sim::InjectFault("cable", sim::Fault::kNoReply);
@@ -146,7 +146,7 @@ TEST_F(HidTransferTest, WriteReportReadReplyTriesAHundredTimes) {
 }
 
 TEST_F(HidTransferTest, NodicExchangeFramesWithChecksumAndReturnsTheAnswer) {
-    sim::Plug(Spec("cable", Family::kNodic, Kind::kWired, 0xFC01));
+    sim::Plug(MakeDevice("cable", Family::kNodic, Kind::kWired, 0xFC01));
     manager->AddFilter(0x248A, 0xFC01, L"", kNodicModel, 0);
     Connect(kNodicModel);
     sim::ClearLog();
@@ -163,7 +163,7 @@ TEST_F(HidTransferTest, NodicExchangeFramesWithChecksumAndReturnsTheAnswer) {
 }
 
 TEST_F(HidTransferTest, EveryTransferFailsWithoutAUsableHandle) {
-    sim::Plug(Spec("ble", Family::kOutput, Kind::kBluetooth, 0xFB05));
+    sim::Plug(MakeDevice("ble", Family::kOutput, Kind::kBluetooth, 0xFB05));
     OutputFilters();
     for (bool opened : {false, true}) {
         SCOPED_TRACE(opened);
@@ -184,7 +184,7 @@ TEST_F(HidTransferTest, EveryTransferFailsWithoutAUsableHandle) {
 }
 
 TEST_F(HidTransferTest, ReadStatusReportFallsBackToReceiversWhoseMouseSleeps) {
-    sim::DeviceSpec d = Spec("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01);
+    sim::DeviceSetup d = MakeDevice("dongle", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01);
     d.mouseAwake = false;
     sim::Plug(d);
     manager->AddFilter(0x248A, 0xFA01, L"", kFeatureModel, 0);
@@ -202,7 +202,7 @@ TEST_F(HidTransferTest, ReadStatusReportFallsBackToReceiversWhoseMouseSleeps) {
 }
 
 TEST_F(HidTransferTest, SecondFamilyReceiverReportsItsMouseWaking) {
-    sim::DeviceSpec d = Spec("dongle", Family::kNodic, Kind::kReceiver, 0xFC02);
+    sim::DeviceSetup d = MakeDevice("dongle", Family::kNodic, Kind::kReceiver, 0xFC02);
     d.mouseAwake = false;
     sim::Plug(d);
     manager->AddFilter(0x248A, 0xFC02, L"", kNodicReceiverModel, 1);
@@ -218,7 +218,7 @@ TEST_F(HidTransferTest, SecondFamilyReceiverReportsItsMouseWaking) {
 }
 
 TEST_F(HidTransferTest, SecondFamilyReceiverWithDeviceId0710MovesToTheCableType) {
-    sim::DeviceSpec d = Spec("dongle", Family::kNodic, Kind::kReceiver, 0xFC02);
+    sim::DeviceSetup d = MakeDevice("dongle", Family::kNodic, Kind::kReceiver, 0xFC02);
     d.mouseAwake = false;
     d.receiverId = 0x0710;
     sim::Plug(d);

@@ -15,13 +15,13 @@ namespace {
 class CommandTransportTest : public HidTest {
 protected:
     void Feature(Kind kind) {
-        sim::Plug(Spec("dev", Family::kFeature, kind, kind == Kind::kWired ? 0xFA01 : 0xFA02, 0xFA01));
+        sim::Plug(MakeDevice("dev", Family::kFeature, kind, kind == Kind::kWired ? 0xFA01 : 0xFA02, 0xFA01));
         FeatureFilters();
         Connect(kFeatureModel);
         sim::ClearLog();
     }
     void Output(Kind kind) {
-        sim::Plug(Spec("dev", Family::kOutput, kind, kind == Kind::kWired ? 0xFB01 : 0xFB02, 0xFB01));
+        sim::Plug(MakeDevice("dev", Family::kOutput, kind, kind == Kind::kWired ? 0xFB01 : 0xFB02, 0xFB01));
         OutputFilters();
         Connect(kOutputModel);
         sim::ClearLog();
@@ -171,7 +171,7 @@ TEST_P(FaultTest, FeatureDialectReadOverAReceiver) {
     if (c.fault == Fault::kUnplugMidTransfer) {
         // Plugged in again, it is found and works after the reconnection.
         EXPECT_FALSE(sim::IsPlugged("dev"));
-        sim::Plug(Spec("dev", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01));
+        sim::Plug(MakeDevice("dev", Family::kFeature, Kind::kReceiver, 0xFA02, 0xFA01));
         Connect(kFeatureModel);
         EXPECT_TRUE(transport.Read(again, 21));
         EXPECT_EQ(again[11], 42);
@@ -196,7 +196,7 @@ TEST_F(CommandTransportTest, WrongAnswerOnTheCableIsRefused) {
 }
 
 TEST_F(CommandTransportTest, SecondFamilyExchangeRefusesAnInvalidAnswer) {
-    sim::Plug(Spec("dev", Family::kNodic, Kind::kWired, 0xFC01));
+    sim::Plug(MakeDevice("dev", Family::kNodic, Kind::kWired, 0xFC01));
     manager->AddFilter(0x248A, 0xFC01, L"", kNodicModel, 0);
     Connect(kNodicModel);
     CommandTransport transport(*manager, kNodicModel);

@@ -18,13 +18,13 @@ protected:
     void TearDown() override { sim::Reset(); }
 
     hid_device* OpenVendor(const char* name, sim::Family family, sim::Kind kind = sim::Kind::kWired) {
-        sim::DeviceSpec spec;
-        spec.name = name;
-        spec.family = family;
-        spec.kind = kind;
-        spec.pid = 0x1234;
-        spec.pairedPid = 0x1111;
-        EXPECT_TRUE(sim::Plug(spec));
+        sim::DeviceSetup setup;
+        setup.name = name;
+        setup.family = family;
+        setup.kind = kind;
+        setup.pid = 0x1234;
+        setup.pairedPid = 0x1111;
+        EXPECT_TRUE(sim::Plug(setup));
         auto paths = sim::PathsOf(name);
         return paths.size() < 2 ? nullptr : hid_open_path(paths[1].c_str());
     }
@@ -34,18 +34,18 @@ protected:
 };
 
 TEST_F(HidApiConventionsTest, EnumerationListsEveryCollectionWithItsUsage) {
-    sim::DeviceSpec spec;
-    spec.name = "rx";
-    spec.family = sim::Family::kOutput;
-    spec.kind = sim::Kind::kReceiver;
-    spec.pid = 0xFF12;
-    spec.release = 0x0207;
-    ASSERT_TRUE(sim::Plug(spec));
-    spec.name = "ble";
-    spec.kind = sim::Kind::kBluetooth;
-    spec.pid = 0x5B02;
-    ASSERT_TRUE(sim::Plug(spec));
-    ASSERT_FALSE(sim::Plug(spec));  // names are unique
+    sim::DeviceSetup setup;
+    setup.name = "rx";
+    setup.family = sim::Family::kOutput;
+    setup.kind = sim::Kind::kReceiver;
+    setup.pid = 0xFF12;
+    setup.release = 0x0207;
+    ASSERT_TRUE(sim::Plug(setup));
+    setup.name = "ble";
+    setup.kind = sim::Kind::kBluetooth;
+    setup.pid = 0x5B02;
+    ASSERT_TRUE(sim::Plug(setup));
+    ASSERT_FALSE(sim::Plug(setup));  // names are unique
 
     hid_device_info* all = hid_enumerate(0, 0);
     std::vector<std::pair<unsigned, unsigned>> usages;

@@ -88,10 +88,10 @@ TEST(MouseMemoryTest, DamagedLinesGiveDefaults) {
 }
 
 TEST_F(ScenarioTest, TraceShowsDirectionReportIdAndBytes) {
-    sim::DeviceSpec spec;
-    spec.name = "f1";
-    spec.pid = 0x5A01;
-    ASSERT_TRUE(sim::Plug(spec));
+    sim::DeviceSetup setup;
+    setup.name = "f1";
+    setup.pid = 0x5A01;
+    ASSERT_TRUE(sim::Plug(setup));
     ASSERT_TRUE(sim::PressButton("f1", 2));
     std::string path = sim::PathsOf("f1")[1];
     hid_device* h = hid_open_path(path.c_str());
