@@ -4,7 +4,7 @@
 
 namespace codec_test {
 
-std::vector<std::uint8_t> Bytes(std::size_t length, std::initializer_list<Run> runs) {
+std::vector<std::uint8_t> Wire(std::size_t length, std::initializer_list<Run> runs) {
     std::vector<std::uint8_t> out(length, 0);
     for (const Run& run : runs) {
         for (std::size_t i = 0; i < run.bytes.size() && run.at + i < length; ++i) out[run.at + i] = run.bytes[i];

@@ -15,7 +15,7 @@ struct Run {
     std::size_t at;
     std::vector<std::uint8_t> bytes;
 };
-std::vector<std::uint8_t> Bytes(std::size_t length, std::initializer_list<Run> runs);
+std::vector<std::uint8_t> Wire(std::size_t length, std::initializer_list<Run> runs);
 
 std::vector<std::uint8_t> ToVector(const codec::Packet& packet);
 
