@@ -22,7 +22,9 @@ bool UserFolders::CreateDirectoryTree(const CString& path) {
         for (slash = path.Find(L'\\', slash + 1); slash >= 0; slash = path.Find(L'\\', slash + 1))
             m_system.MakeFolder(path.Left(slash));  // a folder that cannot be made fails the last step
     }
-    return m_system.MakeFolder(path) != MakeFolderResult::Failed;
+    MakeFolderResult made = m_system.MakeFolder(path);
+    // "Already exists" is also the answer when a file has the name: that is no folder.
+    return made == MakeFolderResult::Created || (made == MakeFolderResult::AlreadyExists && m_system.IsDirectory(path));
 }
 
 bool UserFolders::CreateDatabaseFolder() {

@@ -10,7 +10,8 @@ public:
     // Ends with a backslash; empty when the documents folder is unknown.
     CString DataFolder();
     // Creates `path` and every missing folder above it, never the drive part before the
-    // first backslash. True when the folder exists afterwards.
+    // first backslash. True when the folder exists afterwards; false when a file stands
+    // where the folder or one above it should be.
     bool CreateDirectoryTree(const CString& path);
     // Creates <data folder>\db. Without a documents folder nothing is created, so the
     // failure shows up later as a database that cannot be opened.

@@ -9,14 +9,15 @@
 
 namespace {
 
-// Folders in memory; a folder can only be made inside an existing one, as on Windows.
+// Folders and files in memory; a folder can only be made inside an existing folder,
+// and a file of the same name answers "already exists", as on Windows.
 class FakeFolders : public FolderSystem {
 public:
     bool IsDirectory(const CString& path) override { return folders.count(path) != 0; }
 
     MakeFolderResult MakeFolder(const CString& path) override {
         calls.push_back(path);
-        if (folders.count(path)) return MakeFolderResult::AlreadyExists;
+        if (folders.count(path) || files.count(path)) return MakeFolderResult::AlreadyExists;
         int slash = path.ReverseFind(L'\\');
         if (slash < 0 || !folders.count(path.Left(slash)) || readOnly.count(path.Left(slash)))
             return MakeFolderResult::Failed;
@@ -34,6 +35,7 @@ public:
     }
 
     std::set<CString> folders{L"C:", L"C:\\Users", L"C:\\Users\\ann", L"C:\\Users\\ann\\Documents"};
+    std::set<CString> files;
     std::set<CString> readOnly;
     std::vector<CString> calls;
     CString documents = L"C:\\Users\\ann\\Documents";
@@ -81,6 +83,27 @@ TEST(UserFoldersTest, FolderThatCannotBeMadeFails) {
     EXPECT_FALSE(UserFolders(fs).CreateDirectoryTree(L"C:\\Users\\ann\\x\\y"));
     EXPECT_FALSE(fs.IsDirectory(L"C:\\Users\\ann\\x"));
     EXPECT_FALSE(UserFolders(fs).CreateDirectoryTree(L""));
+}
+
+TEST(UserFoldersTest, FileWhereAFolderShouldBeFails) {
+    const struct {
+        const char* what;
+        const wchar_t* file;
+        const wchar_t* path;
+    } cases[] = {
+        {"the folder itself is a file", L"C:\\Users\\ann\\db", L"C:\\Users\\ann\\db"},
+        {"a folder above it is a file", L"C:\\Users\\ann\\data", L"C:\\Users\\ann\\data\\db"},
+        {"a folder far above it is a file", L"C:\\Users\\ann\\data", L"C:\\Users\\ann\\data\\x\\db"},
+    };
+    for (const auto& c : cases) {
+        FakeFolders fs;
+        fs.files.insert(c.file);
+        EXPECT_FALSE(UserFolders(fs).CreateDirectoryTree(c.path)) << c.what;
+        EXPECT_FALSE(fs.IsDirectory(c.path)) << c.what;
+    }
+    FakeFolders fs;
+    fs.files.insert(L"C:\\Users\\ann\\Documents\\Corvane Files");
+    EXPECT_FALSE(UserFolders(fs).CreateDatabaseFolder());
 }
 
 TEST(UserFoldersTest, DatabaseFolderIsCreatedOnceAndASecondStartChangesNothing) {
