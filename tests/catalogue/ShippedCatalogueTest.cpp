@@ -1,5 +1,5 @@
-// Validates every model that ships: the catalogue, each description, its pictures
-// and the text ids it uses.
+// Validates every model that ships: the catalogue, each description and its pictures.
+// The language files' cover of the descriptions' text ids is checked by tests/language.
 #include <gtest/gtest.h>
 
 #include <cwchar>
@@ -31,39 +31,6 @@ int FunctionTextId(int type, int value) {
 }
 
 std::string Narrow(const CString& s) { return utf::WideToUtf8(s.str()); }
-
-// Text ids of the LAN section of a language file (UTF-16LE with a mark, or UTF-8).
-std::set<int> LanguageIds(const CString& path) {
-    std::string bytes;
-    std::set<int> ids;
-    if (!file::ReadAll(path, bytes)) return ids;
-    std::wstring text;
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        std::u16string units;
-        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
-        }
-        text = utf::Utf16ToWide(units);
-    } else {
-        text = utf::Utf8ToWide(bytes);
-    }
-    std::wregex key(L"^\\s*([0-9]+)\\s*=");
-    bool inLan = false;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos) end = text.size();
-        std::wstring line = text.substr(start, end - start);
-        start = end + 1;
-        if (line.find(L'[') != std::wstring::npos && line.find(L']') != std::wstring::npos) {
-            inLan = line.find(L"[LAN]") != std::wstring::npos;
-            continue;
-        }
-        std::wsmatch m;
-        if (inLan && std::regex_search(line, m, key)) ids.insert(std::stoi(m[1].str()));
-    }
-    return ids;
-}
 
 class ShippedCatalogueTest : public testing::Test {
 protected:
@@ -190,22 +157,6 @@ TEST_F(ShippedCatalogueTest, EveryDescriptionLoadsAndIsConsistent) {
                 EXPECT_LE(b.leader_to.x + 67, 400);
             } else {
                 EXPECT_GE(b.leader_from.x - 67, 0);
-            }
-        }
-    }
-}
-
-TEST_F(ShippedCatalogueTest, EveryTextIdExistsInBothLanguages) {
-    for (const char* lcid : {"1033.lan", "1055.lan"}) {
-        CString path = file::Join(file::Join(ShippedAssets(), L"language"), utf::Utf8ToWide(lcid));
-        if (!file::Exists(path)) GTEST_SKIP() << "language files not in this tree yet";
-        std::set<int> ids = LanguageIds(path);
-        for (const DeviceModeEntry& m : m_catalogue.Models()) {
-            ModelDescription d;
-            m_catalogue.LoadDescription(ShippedAssets(), m.device_type, d);
-            for (const ButtonLayoutItem& b : d.buttons) {
-                EXPECT_TRUE(ids.count(b.name_id)) << lcid << " lacks " << b.name_id;
-                EXPECT_TRUE(ids.count(b.func_desc_id)) << lcid << " lacks " << b.func_desc_id;
             }
         }
     }
