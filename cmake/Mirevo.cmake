@@ -9,10 +9,22 @@ if(CCACHE_PROGRAM)
   set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
 endif()
 
-set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+# Output folders. dist/ is exactly what an installer packages: the shipped programs
+# are placed there by name (cmake/Shipping.cmake) and a test fails on anything else.
+# Every other program (tests, benchmarks, fuzzers) lands in tests-bin/ by default, so
+# nothing reaches the shipped folder by accident.
+set(MIREVO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+set(MIREVO_TESTS_BIN ${CMAKE_BINARY_DIR}/tests-bin)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${MIREVO_TESTS_BIN})
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${MIREVO_TESTS_BIN})
 set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
-set(MIREVO_DIST_DIR ${CMAKE_BINARY_DIR}/bin)
+
+# CI=true turns every "tool not found, tests dropped" into an error that names the tool.
+if("$ENV{CI}" STREQUAL "true")
+  set(MIREVO_CI ON)
+else()
+  set(MIREVO_CI OFF)
+endif()
 
 if(MIREVO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
@@ -40,17 +52,35 @@ function(mirevo_target target)
 endfunction()
 
 # One test executable is one ctest entry, so that Wine starts once per executable.
+# It links the project's test main (tests/support): a run in which no test ran fails.
 # mirevo_add_test(name SOURCES ... LIBS ... [ENV VAR=value ...] [DISPLAY])
 function(mirevo_add_test name)
   cmake_parse_arguments(T "DISPLAY" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   mirevo_target(${name})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE MIREVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MIREVO_TESTS_BIN})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} mirevo_test_main)
+  target_compile_definitions(${name} PRIVATE MIREVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}" MIREVO_DIST_DIR="${MIREVO_DIST_DIR}")
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set(env "MIREVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}" ${T_ENV})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   if(T_DISPLAY)
     set_tests_properties(${name} PROPERTIES LABELS display)
   endif()
+endfunction()
+
+# A tool that some tests need is missing. Under CI=true that fails the configuration
+# with the tool's name; elsewhere a test entry stands in for the dropped tests and is
+# reported as skipped with the reason, so the gap shows in every summary.
+# mirevo_missing_tool(tool "what it is needed for")
+function(mirevo_missing_tool tool why)
+  if(MIREVO_CI)
+    message(FATAL_ERROR "CI=true and the required tool '${tool}' is missing: it is needed for ${why}")
+  endif()
+  message(WARNING "'${tool}' is missing: ${why} will not run")
+  string(MAKE_C_IDENTIFIER "${tool}" id)
+  add_test(NAME missing_tool_${id}
+    COMMAND ${CMAKE_COMMAND} -E echo "mirevo-skip: missing_tool_${id}: '${tool}' is not installed, so ${why} did not run")
+  # cmake -E echo cannot exit with the skip code; the regex turns its output into one.
+  set_tests_properties(missing_tool_${id} PROPERTIES SKIP_REGULAR_EXPRESSION "mirevo-skip:")
 endfunction()

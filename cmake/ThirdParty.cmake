@@ -43,6 +43,8 @@ if(NOT TARGET GTest::gtest_main)
 endif()
 
 # The mingw runtime ships beside the programs (not linked statically into both the exe and the DLL).
+# MIREVO_RUNTIME_DLLS names the files taken, for their licence notices (cmake/Shipping.cmake).
+set(MIREVO_RUNTIME_DLLS)
 if(WIN32)
   foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
@@ -50,6 +52,8 @@ if(WIN32)
     if(NOT EXISTS "${dll_path}")
       message(FATAL_ERROR "mingw runtime ${dll} not found")
     endif()
+    file(REAL_PATH "${dll_path}" dll_path)
     file(COPY ${dll_path} DESTINATION ${MIREVO_DIST_DIR})
+    list(APPEND MIREVO_RUNTIME_DLLS ${dll_path})
   endforeach()
 endif()

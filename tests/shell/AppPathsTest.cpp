@@ -8,6 +8,7 @@
 
 #include "AppPaths.h"
 #include "File.h"
+#include "FixturePath.h"
 
 namespace {
 
@@ -24,7 +25,6 @@ TEST(AppPathsTest, ProgramAndSkinFoldersAreBesideTheExecutable) {
     EXPECT_EQ(folder.Right(1), L"\\");
     EXPECT_EQ(folder, exe.Left(exe.ReverseFind(L'\\') + 1));
     EXPECT_EQ(GetSkinFolder(), folder + L"skins\\theme1\\");
-    EXPECT_TRUE(file::Exists(GetSkinFolder() + L"Mirevo.ico"));
 }
 
 TEST(AppPathsTest, DataFolderIsInTheDocumentsFolder) {
@@ -41,17 +41,25 @@ TEST(AppPathsTest, DirectoryTreeIsCreatedOnDisk) {
     EXPECT_TRUE(CreateDirectoryTree(deep));
     EXPECT_TRUE(file::IsDirectory(deep));
     EXPECT_TRUE(CreateDirectoryTree(deep));  // already there
+    // A file where a folder should be, whether the last name or one above it.
     CString blocker = root + L"\\file";
     ASSERT_TRUE(file::WriteAll(blocker, "x"));
+    EXPECT_FALSE(CreateDirectoryTree(blocker));
     EXPECT_FALSE(CreateDirectoryTree(blocker + L"\\below"));
+    EXPECT_FALSE(CreateDirectoryTree(blocker + L"\\below\\deeper"));
+    std::string kept;
+    EXPECT_TRUE(file::ReadAll(blocker, kept));
+    EXPECT_EQ(kept, "x");
     file::Remove(blocker);
     for (CString path : {deep, root + L"\\a b\\c", root + L"\\a b", root}) RemoveDirectoryW(path);
     EXPECT_FALSE(file::Exists(root));
 }
 
-// Icon resource 107 of Mirevo.exe holds the four sizes of the shipped icon.
+// Icon resource 107 of Mirevo.exe holds the four sizes of the shipped icon, and the
+// skin folder beside it the icon file the main window loads.
 TEST(AppPathsTest, ExecutableCarriesTheApplicationIcon) {
-    HMODULE exe = LoadLibraryExW(GetProgramFolder() + L"Mirevo.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    EXPECT_TRUE(file::Exists(ShippedFolder() + L"skins\\theme1\\Mirevo.ico"));
+    HMODULE exe = LoadLibraryExW(ShippedFolder() + L"Mirevo.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(exe, nullptr);
     HRSRC group = FindResourceW(exe, MAKEINTRESOURCEW(107), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);

@@ -2,8 +2,10 @@
 
 #include "Utf.h"
 
-CString FixturePath(const wchar_t* relative) {
-    std::wstring path = utf::Utf8ToWide(MIREVO_SOURCE_DIR) + L"/tests/shell/fixtures/" + relative;
+namespace {
+
+// A path of the build machine as this platform's programs see it.
+CString HostPath(std::wstring path) {
 #ifdef _WIN32
     for (auto& c : path)
         if (c == L'/') c = L'\\';
@@ -11,3 +13,11 @@ CString FixturePath(const wchar_t* relative) {
 #endif
     return CString(path);
 }
+
+}  // namespace
+
+CString FixturePath(const wchar_t* relative) {
+    return HostPath(utf::Utf8ToWide(MIREVO_SOURCE_DIR) + L"/tests/shell/fixtures/" + relative);
+}
+
+CString ShippedFolder() { return HostPath(utf::Utf8ToWide(MIREVO_DIST_DIR) + L"/"); }

@@ -10,18 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "FixturePath.h"
+
 namespace {
 
 const wchar_t kKey[] = L"SOFTWARE\\Corvane";
 const wchar_t kBackupKey[] = L"SOFTWARE\\MirevoTests\\StartBackup";
 constexpr DWORD kPatienceMs = 90000;  // Wine can be slow to start a process on a busy machine
 
-std::wstring ProgramFolder() {
-    wchar_t buffer[MAX_PATH * 4] = {};
-    GetModuleFileNameW(nullptr, buffer, MAX_PATH * 4);
-    std::wstring path = buffer;
-    return path.substr(0, path.rfind(L'\\') + 1);
-}
+// The shipped folder: Mirevo.exe with its DLLs, language files and skins.
+std::wstring ProgramFolder() { return ShippedFolder().str(); }
 
 std::wstring DataFolder() {
     wchar_t documents[MAX_PATH + 1] = {};
