@@ -12,6 +12,8 @@
 // A timer object without a tick window lets its timers run but delivers no ticks.
 // KillTimer waits for a callback that is already running, so once it returns no further
 // tick of that timer is posted, and a tick still queued for it is dropped on arrival.
+// A class deriving from CMTimer stops its timers (KillTimer()) before its own members go,
+// since the base destructor runs only after them.
 //
 // The process raises the system timer resolution once, with its first timer, and lowers
 // it again when the last timer object is destroyed: every timeBeginPeriod has exactly one

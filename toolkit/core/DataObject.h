@@ -8,6 +8,13 @@
 
 #include "KelvoApi.h"
 
+// COM interfaces are released through Release, never deleted through the interface, so
+// their lack of a virtual destructor is by design.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+#endif
+
 namespace Kelvo {
 
 class CIDropSource;
@@ -80,3 +87,7 @@ private:
 };
 
 }  // namespace Kelvo
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif

@@ -7,6 +7,13 @@
 
 #include "KelvoApi.h"
 
+// COM interfaces are released through Release, never deleted through the interface, so
+// their lack of a virtual destructor is by design.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+#endif
+
 namespace Kelvo {
 
 class KELVO_API CIDropSource : public IDropSource {
@@ -55,3 +62,7 @@ private:
 };
 
 }  // namespace Kelvo
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif

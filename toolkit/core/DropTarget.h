@@ -14,6 +14,13 @@
 
 #include "KelvoApi.h"
 
+// COM interfaces are released through Release, never deleted through the interface, so
+// their lack of a virtual destructor is by design.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+#endif
+
 namespace Kelvo {
 
 class KELVO_API CIDropTarget : public IDropTarget {
@@ -67,3 +74,7 @@ protected:
 };
 
 }  // namespace Kelvo
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif

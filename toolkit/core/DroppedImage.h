@@ -6,6 +6,7 @@
 // over, so the caller always releases it), or null when the data is not a usable image.
 #include <windows.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 #include "KelvoApi.h"
 

@@ -33,7 +33,7 @@ public:
     // InsertImage(-1, ...).
     int AddImage(const wchar_t* path, UINT id, int frames);
     // Loads `path` (used as given) into a new entry before position `index`, or at the end
-    // for -1. Returns the index of the new entry; -1 for a null or empty path or an index
+    // for -1. Returns the index of the new entry; -1 for a null path or an index
     // outside -1 … count − 1. A frame count below 1 counts as 1. An image that fails to
     // load still gets its entry, with a null image.
     int InsertImage(int index, const wchar_t* path, UINT id, int frames);
