@@ -84,3 +84,23 @@ function(mirevo_missing_tool tool why)
   # cmake -E echo cannot exit with the skip code; the regex turns its output into one.
   set_tests_properties(missing_tool_${id} PROPERTIES SKIP_REGULAR_EXPRESSION "mirevo-skip:")
 endfunction()
+
+# Gives a Windows program its application manifest (resource 1 of type RT_MANIFEST):
+# common controls 6, per-monitor DPI awareness, Windows 10/11, run as the invoker.
+# mirevo_add_manifest(target "description")
+function(mirevo_add_manifest target description)
+  set(MANIFEST_NAME ${target})
+  set(MANIFEST_DESCRIPTION "${description}")
+  get_target_property(MANIFEST_FILE ${target} OUTPUT_NAME)
+  if(NOT MANIFEST_FILE)
+    set(MANIFEST_FILE ${target})
+  endif()
+  set(MANIFEST_FILE ${MANIFEST_FILE}${CMAKE_EXECUTABLE_SUFFIX})
+  set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/app.manifest.in ${manifest} @ONLY)
+  file(WRITE ${rc}.in "// The application manifest of ${MANIFEST_FILE}.\n1 24 \"${manifest}\"\n")
+  configure_file(${rc}.in ${rc} COPYONLY)
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
