@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# mirevo_demo BUILD_DIR: starts Mirevo.exe from BUILD_DIR/bin under Wine (on a private
+# mirevo_demo BUILD_DIR: starts Mirevo.exe from BUILD_DIR/dist under Wine (on a private
 # Xvfb when there is no DISPLAY), waits for its window, saves a screenshot to
 # BUILD_DIR/demo/mirevo.png, shows the registry values and the data folder the program
 # wrote, and closes it again. Needs xwininfo and xwd (x11-apps) and ImageMagick.
@@ -15,7 +15,7 @@ _mirevo_demo_window() {
 mirevo_demo() {
   local build
   build=$(cd "${1:?usage: mirevo_demo BUILD_DIR}" && pwd) || return 1
-  local exe="$build/bin/Mirevo.exe" run="$build/wine-run"
+  local exe="$build/dist/Mirevo.exe" run="$build/wine-run"
   if [ ! -f "$exe" ] || [ ! -x "$run" ]; then
     echo "mirevo_demo: $exe or $run is missing; build the Mirevo target of a Windows tree first" >&2
     return 1
