@@ -32,8 +32,8 @@ endif()
 function(mirevo_debian_notice file out_var)
   file(REAL_PATH "${file}" real)
   execute_process(COMMAND dpkg-query -S "${real}" OUTPUT_VARIABLE owner RESULT_VARIABLE failed ERROR_QUIET)
-  string(REGEX REPLACE ":.*" "" package "${owner}")
-  string(REGEX REPLACE ":.*" "" package "${package}")
+  # "package[:arch][, other]: path"; the first package that installed it has the notice.
+  string(REGEX MATCH "^[^:, ]+" package "${owner}")
   set(copyright /usr/share/doc/${package}/copyright)
   if(failed OR package STREQUAL "" OR NOT EXISTS ${copyright})
     message(FATAL_ERROR "cannot find the licence of ${real}: it must ship beside it, and no Debian package's "
