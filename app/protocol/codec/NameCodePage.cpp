@@ -66,9 +66,13 @@ std::string EncodeName(const std::wstring& text, std::size_t limit, const NameCo
     for (char32_t ch : CodePoints(text)) {
         if (ch == 0) break;  // the mouse's names end at a zero byte
         std::string one = page.EncodeChar(ch);
-        if (one.empty()) one = "?";
-        if (bytes.size() + one.size() > limit) break;
-        bytes += one;
+        std::size_t size = one.empty() ? 1 : one.size();  // a missing character is written as '?'
+        if (bytes.size() + size > limit) break;
+        if (one.empty()) {
+            bytes.push_back('?');
+        } else {
+            bytes.append(one);
+        }
     }
     return bytes;
 }
