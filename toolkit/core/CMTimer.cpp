@@ -1,6 +1,7 @@
 #include "CMTimer.h"
 
 #include <algorithm>
+#include <new>
 
 UINT CMTimer::m_uAccuracy = 1;
 int CMTimer::m_bIsTmierOK = 0;
@@ -84,13 +85,21 @@ UINT CMTimer::SetTimer(UINT elapse, CString name, int appTimer) {
     }
 
     // The entry list stays locked until the entry exists, so an early callback waits for it.
+    // Everything that allocates happens before the timer starts, so that nothing can fail
+    // (or throw) once it runs.
     LockGuard guard(m_lock);
+    std::unique_ptr<Entry> entry;
+    try {
+        entry = std::make_unique<Entry>();
+        entry->name = name;
+        m_entries.reserve(m_entries.size() + 1);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
     const UINT id = platform.setEvent(elapse, accuracy, TimerCallProc, reinterpret_cast<DWORD_PTR>(this),
                                       TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
     if (id == 0) return 0;
-    auto entry = std::make_unique<Entry>();
     entry->id = id;
-    entry->name = name;
     entry->appTimer = appTimer;
     m_entries.push_back(std::move(entry));
     return id;

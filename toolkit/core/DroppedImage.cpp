@@ -2,7 +2,9 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -52,50 +54,59 @@ struct Canvas {
     Canvas& operator=(const Canvas&) = delete;
 };
 
-// The first file named by a DROPFILES block, checked against the block's size.
+// The first file name of a DROPFILES block of `size` bytes; false when the block does not
+// hold a terminated name inside itself, or the name is too long to be a path.
+bool ParseDropFiles(const unsigned char* data, size_t size, std::wstring& path) {
+    DROPFILES header{};
+    if (size < sizeof(header)) return false;
+    std::memcpy(&header, data, sizeof(header));
+    if (header.pFiles < sizeof(header) || header.pFiles >= size) return false;
+    const unsigned char* first = data + header.pFiles;
+    const size_t bytes = size - header.pFiles;
+    std::wstring name;
+    if (header.fWide) {
+        for (size_t i = 0; i + 1 < bytes; i += 2) {
+            const wchar_t ch = static_cast<wchar_t>(first[i] | (first[i + 1] << 8));
+            if (ch == 0) {
+                path = name;
+                return !name.empty();
+            }
+            if (name.size() == kLongestDroppedPath) return false;
+            name += ch;
+        }
+        return false;  // no terminator inside the block
+    }
+    const void* end = std::memchr(first, 0, bytes);
+    if (!end) return false;
+    const size_t length = static_cast<size_t>(static_cast<const unsigned char*>(end) - first);
+    if (length == 0 || length > kLongestDroppedPath) return false;
+    name.resize(length);
+    const int converted = ::MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(first),
+                                                static_cast<int>(length), name.data(), static_cast<int>(length));
+    if (converted <= 0) return false;
+    name.resize(static_cast<size_t>(converted));
+    path = name;
+    return true;
+}
+
 bool FirstDroppedFile(HGLOBAL block, std::wstring& path) {
     const SIZE_T size = ::GlobalSize(block);
     const auto* data = static_cast<const unsigned char*>(::GlobalLock(block));
     if (!data) return false;
     bool found = false;
-    DROPFILES header{};
-    if (size >= sizeof(header)) {
-        std::memcpy(&header, data, sizeof(header));
-        if (header.pFiles >= sizeof(header) && header.pFiles < size) {
-            const unsigned char* first = data + header.pFiles;
-            const size_t bytes = size - header.pFiles;
-            if (header.fWide) {
-                std::wstring name;
-                for (size_t i = 0; i + 1 < bytes && name.size() <= kLongestDroppedPath; i += 2) {
-                    const wchar_t ch = static_cast<wchar_t>(first[i] | (first[i + 1] << 8));
-                    if (ch == 0) {
-                        found = !name.empty();
-                        break;
-                    }
-                    name += ch;
-                }
-                if (found) path = name;
-            } else {
-                const void* end = std::memchr(first, 0, bytes);
-                const size_t length = end ? static_cast<size_t>(static_cast<const unsigned char*>(end) - first) : 0;
-                if (length > 0 && length <= kLongestDroppedPath) {
-                    std::wstring name(length, L'\0');
-                    const int converted = ::MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(first),
-                                                                static_cast<int>(length), name.data(),
-                                                                static_cast<int>(length));
-                    name.resize(converted > 0 ? static_cast<size_t>(converted) : 0);
-                    found = !name.empty();
-                    if (found) path = name;
-                }
-            }
-        }
+    try {
+        found = ParseDropFiles(data, size, path);
+    } catch (const std::bad_alloc&) {
+        found = false;
     }
     ::GlobalUnlock(block);
-    return found && path.size() <= kLongestDroppedPath;
+    return found;
 }
 
 }  // namespace
 
+// The conversions allocate a little (a header copy, a file name); running out of memory
+// means no image, never an exception out of the toolkit.
 HBITMAP DroppedImage::FromMedium(const FORMATETC& format, const STGMEDIUM& medium) {
     // The medium must be what the format says it is; another program may get that wrong.
     switch (format.cfFormat) {
@@ -115,15 +126,21 @@ HBITMAP DroppedImage::FromPackedDib(HGLOBAL dib) {
     if (!data) return nullptr;
     HBITMAP bitmap = nullptr;
     PackedDibLayout layout;
-    if (ParsePackedDib(data, size, layout) && IsSaneSize(layout.width, layout.height < 0 ? -static_cast<long long>(layout.height) : layout.height)) {
-        const std::vector<unsigned char> described = NormalisedDibInfo(data, layout);
-        std::vector<DWORD> info((described.size() + sizeof(DWORD) - 1) / sizeof(DWORD));
-        std::memcpy(info.data(), described.data(), described.size());
-        const auto* bitmapInfo = reinterpret_cast<const BITMAPINFO*>(info.data());
-        HDC screen = ::GetDC(nullptr);
-        bitmap = ::CreateDIBitmap(screen, &bitmapInfo->bmiHeader, CBM_INIT, data + layout.pixelOffset, bitmapInfo,
-                                  DIB_RGB_COLORS);
-        ::ReleaseDC(nullptr, screen);
+    if (ParsePackedDib(data, size, layout) && IsSaneSize(layout.width, std::llabs(static_cast<long long>(layout.height)))) {
+        try {
+            // The bitmap is described by our own copy of the checked fields, never by the
+            // sender's header, and its pixels are known to lie inside the block.
+            const std::vector<unsigned char> described = NormalisedDibInfo(data, layout);
+            std::vector<DWORD> info((described.size() + sizeof(DWORD) - 1) / sizeof(DWORD));
+            std::memcpy(info.data(), described.data(), described.size());
+            const auto* bitmapInfo = reinterpret_cast<const BITMAPINFO*>(info.data());
+            HDC screen = ::GetDC(nullptr);
+            bitmap = ::CreateDIBitmap(screen, &bitmapInfo->bmiHeader, CBM_INIT, data + layout.pixelOffset,
+                                      bitmapInfo, DIB_RGB_COLORS);
+            ::ReleaseDC(nullptr, screen);
+        } catch (const std::bad_alloc&) {
+            bitmap = nullptr;
+        }
     }
     ::GlobalUnlock(dib);
     return bitmap;

@@ -1,6 +1,7 @@
 #include "MImageList.h"
 
 #include <algorithm>
+#include <new>
 
 #include "MRender.h"
 
@@ -29,10 +30,16 @@ int MImageList::InsertImage(int index, const wchar_t* path, UINT id, int frames)
         if (index < -1 || index >= static_cast<int>(m_items.size())) return -1;
     }
     // Loading happens outside the lock: it reads a file and may take a while.
-    auto* entry = new _M_IAMGELIST;
+    auto* entry = new (std::nothrow) _M_IAMGELIST;
+    if (!entry) return -1;
     entry->id = id;
     entry->frames = std::max(frames, 1);
-    entry->path = path;
+    try {
+        entry->path = path;
+    } catch (const std::bad_alloc&) {
+        delete entry;
+        return -1;
+    }
     entry->image = MRender::LoadImageFromFile(path);
     if (entry->image) {
         entry->frameWidth = static_cast<int>(entry->image->GetWidth()) / entry->frames;
@@ -45,12 +52,17 @@ int MImageList::InsertImage(int index, const wchar_t* path, UINT id, int frames)
         DeleteEntry(entry);
         return -1;
     }
-    if (index == -1) {
-        m_items.push_back(entry);
-        return static_cast<int>(m_items.size()) - 1;
+    try {
+        if (index == -1) {
+            m_items.push_back(entry);
+            return static_cast<int>(m_items.size()) - 1;
+        }
+        m_items.insert(m_items.begin() + index, entry);
+        return index;
+    } catch (const std::bad_alloc&) {
+        DeleteEntry(entry);
+        return -1;
     }
-    m_items.insert(m_items.begin() + index, entry);
-    return index;
 }
 
 void MImageList::DrawItemIcon(Gdiplus::Graphics& graphics, CRect rect, int index) {

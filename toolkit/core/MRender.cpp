@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cmath>
+#include <new>
 #include <vector>
 
 #include "RenderGeometry.h"
@@ -392,7 +393,12 @@ int MRender::SaveBitmapToFile(HBITMAP bitmap, const wchar_t* path) {
     info.bmiHeader.biBitCount = bitCount;
     info.bmiHeader.biCompression = BI_RGB;
     info.bmiHeader.biSizeImage = static_cast<DWORD>(imageBytes);
-    std::vector<BYTE> pixels(static_cast<size_t>(imageBytes));
+    std::vector<BYTE> pixels;
+    try {
+        pixels.resize(static_cast<size_t>(imageBytes));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
     HDC screen = ::GetDC(nullptr);
     const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(described.bmHeight), pixels.data(), &info,
                                  DIB_RGB_COLORS);

@@ -31,9 +31,10 @@ public:
     // Copies `srcRect` of `src` onto `dstRect` of `dst` one row at a time with a constant
     // alpha per row that runs linearly from the top to the bottom: the opaque end is
     // 255 − min(from, to) % and the transparent end (100 − max(from, to)) %; from < to
-    // fades out downwards, otherwise in. The per-row step is fractional, so the last
-    // row reaches the end alpha however tall the rectangle is. Returns the last alpha
-    // used (255 when there are no rows).
+    // fades out downwards, otherwise in. The per-row step, (start − end) / rows, is kept
+    // fractional, so the alpha keeps changing from row to row however tall the rectangle
+    // is (an integer step would be 0 beyond 255 rows). Returns the last alpha used (255
+    // when there are no rows).
     static int DrawVerticalTransition(HDC& dst, HDC& src, const CRect& dstRect, const CRect& srcRect,
                                       int fromPercent, int toPercent);
     // The same one column at a time, from left to right.
@@ -51,7 +52,8 @@ public:
                                   float divisor, Gdiplus::Color pen, float penWidth, bool fill,
                                   Gdiplus::Color fillColour);
     // The same with an explicit corner radius in pixels (limited to half the width and
-    // half the height), for callers that think in radii rather than divisors.
+    // half the height). A divisor cannot say "radius 3" for every size: width / 6 gives
+    // rx = 3 but ry = 3 × height / width, so callers that want a fixed radius use this.
     static void DrawRoundRectRadius(Gdiplus::Graphics& graphics, float x, float y, float width, float height,
                                     float radius, Gdiplus::Color pen, float penWidth, bool fill,
                                     Gdiplus::Color fillColour);
@@ -66,7 +68,9 @@ public:
     static void DrawColor(HDC dc, const RECT& rect, Gdiplus::ARGB colour);
     // Linear gradient between two ARGB colours, top to bottom when `vertical`, else left
     // to right. Drawn with the mean alpha of the two colours (nothing when that is 0).
-    // `steps` sets the number of solid bands when GradientFill is not available.
+    // GradientFill gets each 8-bit channel as the high byte of its 16-bit vertex channel
+    // (byte << 8); when it fails, 2^k solid bands are drawn instead, k growing with
+    // `steps` (1 below 4 … 6 from 64 on).
     static void DrawGradient(HDC dc, const RECT& rect, Gdiplus::ARGB from, Gdiplus::ARGB to, bool vertical,
                              int steps);
 
