@@ -11,6 +11,9 @@ enum class ReplyPath { kInput, kFeature };
 // Sends an answer (report id first) on the interface, honouring the device's next
 // armed fault. `notification` is what the mouse would say unprompted in front of it.
 void Reply(World& world, Interface& iface, ReplyPath path, Bytes answer, const Bytes& notification);
+// The same with a fault the caller took already (null: none).
+void ReplyAs(World& world, Interface& iface, ReplyPath path, Bytes answer, const Bytes& notification,
+             const Fault* fault);
 // The state notification of a mouse (0xE2), with the family's report id.
 Bytes StateNotification(World& world, const Device& device, std::uint8_t reportId);
 // What the device sends unasked when its mouse's state changes, in its family's form.

@@ -1,6 +1,8 @@
-// Feature-report dialect: commands arrive as feature reports 0x51 / 0x52; answers are
-// prepared as feature reports of the same id, and over a receiver the mouse
-// confirms with input reports 0x54 0xE4 (0x00 write done, 0x01 answer ready).
+// Feature-report dialect: commands arrive as feature reports 0x51 / 0x52. Each
+// command is handled the way its row of the command table says: reads answered
+// with the feature report of the request's id (over a receiver some only after
+// the mouse says 0x54 0xE4 0x01), confirmed writes acknowledged over a receiver
+// with 0x54 0xE4 0x00, "fire" writes never acknowledged.
 #include <cstdio>
 
 #include "DeviceSide.h"
@@ -8,13 +10,50 @@
 namespace sim {
 namespace {
 
-bool IsRead(std::uint8_t id, std::uint8_t cmd) {
-    if (id == 0x51) return cmd == 0x03 || cmd == 0x04 || cmd == 0x06 || cmd == 0x07 || (cmd >= 0x12 && cmd <= 0x17);
-    return cmd == 0x61 || cmd == 0x62 || cmd == 0x63;
+enum class Transfer {
+    kFire,            // no answer, no acknowledgement
+    kConfirmed,       // acknowledged over a receiver
+    kReadBack,        // the answer is fetched at once, over the cable and a receiver alike
+    kAckThenGet,      // over a receiver the mouse first says the answer is ready
+    kHandshake,       // the receiver checks its link to the mouse
+    kReceiverQuery,   // answered by the receiver itself
+    kMouseVersion,    // answered at once; over a receiver it need not wait for the handshake
+};
+
+Transfer TransferOf(const Bytes& r) {
+    std::uint8_t id = r[0];
+    std::uint8_t cmd = r.size() > 1 ? r[1] : 0;
+    if (id == 0x51) {
+        switch (cmd) {
+        case 0x03: return Transfer::kReceiverQuery;
+        case 0x04: return Transfer::kMouseVersion;
+        case 0x06:
+        case 0x07: return Transfer::kReadBack;
+        case 0x0C: return Transfer::kHandshake;
+        case 0x22:
+        case 0x23:
+        case 0x27:
+        case 0x28:
+        case 0x42: return Transfer::kConfirmed;
+        default: return cmd >= 0x12 && cmd <= 0x17 ? Transfer::kAckThenGet : Transfer::kFire;
+        }
+    }
+    bool restFromByte3Zero = true;  // a button restore: index only
+    for (std::size_t i = 3; i < r.size(); ++i) restFromByte3Zero = restFromByte3Zero && r[i] == 0;
+    switch (cmd) {
+    case 0x52: return restFromByte3Zero ? Transfer::kFire : Transfer::kConfirmed;
+    case 0x53:
+    case 0x54: return Transfer::kConfirmed;
+    case 0x55: return r.size() > 3 && r[3] == 1 ? Transfer::kFire : Transfer::kConfirmed;  // only the last chunk
+    case 0x61:
+    case 0x62:
+    case 0x63: return Transfer::kAckThenGet;
+    default: return Transfer::kFire;
+    }
 }
 
 Bytes PairAnswer(const Device& d) {
-    Bytes a{0x51, 0x03, 0x00, static_cast<std::uint8_t>(d.setup.pairedVid & 0xFF),
+    Bytes a{0x51, 0x00, 0x00, static_cast<std::uint8_t>(d.setup.pairedVid & 0xFF),
             static_cast<std::uint8_t>(d.setup.pairedVid >> 8), static_cast<std::uint8_t>(d.setup.pairedPid & 0xFF),
             static_cast<std::uint8_t>(d.setup.pairedPid >> 8), static_cast<std::uint8_t>(MouseReachable(d) ? 1 : 0)};
     return a;
@@ -24,7 +63,6 @@ Bytes DeviceState(World& world, const Device& d) {
     MouseMemory& m = world.MemoryOf(d);
     Bytes a(21, 0);
     a[0] = 0x51;
-    a[1] = 0x06;
     for (int i = 2; i <= 9; ++i) a[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
     std::uint8_t workMode = d.setup.kind == Kind::kReceiver ? 1 : 0;
     a[10] = static_cast<std::uint8_t>(workMode | (MouseReachable(d) ? 0x08 : 0));
@@ -34,10 +72,12 @@ Bytes DeviceState(World& world, const Device& d) {
     return a;
 }
 
-Bytes ReadAnswer(World& world, const Device& d, std::uint8_t id, std::uint8_t cmd) {
-    if (id == 0x51 && cmd == 0x03) return PairAnswer(d);
-    if (id == 0x51 && cmd == 0x06) return DeviceState(world, d);
-    return Bytes{id, cmd};
+Bytes ReadAnswer(World& world, const Device& d, const Bytes& request) {
+    std::uint8_t id = request[0];
+    std::uint8_t cmd = request.size() > 1 ? request[1] : 0;
+    Bytes a = id == 0x51 && cmd == 0x06 ? DeviceState(world, d) : Bytes{id, 0x00};
+    a[1] = d.setup.echoCommand ? cmd : 0x00;
+    return a;
 }
 
 void StoreWrite(World& world, const Device& d, const Bytes& report) {
@@ -47,8 +87,10 @@ void StoreWrite(World& world, const Device& d, const Bytes& report) {
 }
 
 void Handshake(World& world, Interface& iface) {
-    const Device& d = *iface.device;
-    Bytes answer = MouseReachable(d) ? Bytes{0x54, 0xE3, 0x00} : Bytes{0x54, 0xE4, 0x02};
+    Device& d = *iface.device;
+    bool linked = MouseReachable(d);
+    d.handshaken = linked;
+    Bytes answer = linked ? Bytes{0x54, 0xE3, 0x00} : Bytes{0x54, 0xE4, 0x02};
     Reply(world, iface, ReplyPath::kInput, std::move(answer), StateNotification(world, d, 0x54));
 }
 
@@ -56,33 +98,49 @@ void Handshake(World& world, Interface& iface) {
 
 void FeatureSet(World& world, Interface& iface, const Bytes& report) {
     Device& d = *iface.device;
-    std::uint8_t id = report[0];
-    std::uint8_t cmd = report.size() > 1 ? report[1] : 0;
-    Bytes notification = StateNotification(world, d, 0x54);
     bool receiver = d.setup.kind == Kind::kReceiver;
-    if (id == 0x51 && cmd == 0x0C) {
-        Handshake(world, iface);
+    Bytes notification = StateNotification(world, d, 0x54);
+    // A new request replaces the answer the mouse held for its report id.
+    iface.featureReplies.erase(report[0]);
+    Transfer transfer = TransferOf(report);
+    if (transfer == Transfer::kHandshake) {
+        if (receiver) Handshake(world, iface);
         return;
     }
-    if (id == 0x51 && cmd == 0x03) {
+    if (transfer == Transfer::kReceiverQuery) {
         if (receiver && !d.setup.answersQueries) return;
         Reply(world, iface, ReplyPath::kFeature, PairAnswer(d), notification);
         return;
     }
     if (!MouseReachable(d)) return;  // a sleeping mouse never hears the command
-    if (IsRead(id, cmd)) {
-        if (!receiver) {
-            Reply(world, iface, ReplyPath::kFeature, ReadAnswer(world, d, id, cmd), notification);
-            return;
-        }
-        // Over a receiver the answer is fetched after the mouse says it is ready.
-        iface.featureReplies[id] = PendingReport{0, ReadAnswer(world, d, id, cmd)};
-        iface.featureReplies[id].bytes.resize(iface.featureLengths[id], 0);
-        Reply(world, iface, ReplyPath::kInput, Bytes{0x54, 0xE4, 0x01}, notification);
+    bool read = transfer == Transfer::kReadBack || transfer == Transfer::kAckThenGet ||
+                transfer == Transfer::kMouseVersion;
+    if (!read) {
+        StoreWrite(world, d, report);
+        world.SaveMemory();
+        if (receiver && transfer == Transfer::kConfirmed && !d.setup.silent)
+            Reply(world, iface, ReplyPath::kInput, Bytes{0x54, 0xE4, 0x00}, notification);
         return;
     }
-    StoreWrite(world, d, report);
-    if (receiver) Reply(world, iface, ReplyPath::kInput, Bytes{0x54, 0xE4, 0x00}, notification);
+    if (d.setup.silent) return;
+    bool linkClosed = receiver && d.setup.needsHandshake && !d.handshaken;
+    if (linkClosed && transfer != Transfer::kMouseVersion) return;
+    Bytes answer = ReadAnswer(world, d, report);
+    if (!receiver || transfer != Transfer::kAckThenGet) {
+        Reply(world, iface, ReplyPath::kFeature, std::move(answer), notification);
+        return;
+    }
+    // The answer is prepared now and fetched once the mouse has said it is ready.
+    auto length = iface.featureLengths.find(report[0]);
+    if (length == iface.featureLengths.end()) return;
+    answer.resize(length->second, 0);
+    // An armed fault falls on the acknowledgement; a mouse that does not answer, or
+    // answers something else, has prepared nothing either.
+    Fault fault;
+    bool faulty = world.TakeFault(d, fault);
+    if (!faulty || (fault != Fault::kNoReply && fault != Fault::kWrongReply))
+        iface.featureReplies[report[0]] = PendingReport{0, std::move(answer)};
+    ReplyAs(world, iface, ReplyPath::kInput, Bytes{0x54, 0xE4, 0x01}, notification, faulty ? &fault : nullptr);
 }
 
 }  // namespace sim

@@ -233,8 +233,13 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device* dev, const u
     World& world = World::Get();
     Guard guard(world.mutex);
     if (!Usable(dev)) return -1;
-    auto it = data && length ? dev->iface->featureLengths.find(data[0]) : dev->iface->featureLengths.end();
-    if (it == dev->iface->featureLengths.end()) {
+    const auto& lengths = dev->iface->featureLengths;
+    auto it = data && length ? lengths.find(data[0]) : lengths.end();
+    // As on Windows, a report may be as long as the collection's longest feature report
+    // (shorter ones are padded), never longer.
+    std::size_t longest = 0;
+    for (const auto& [id, size] : lengths) longest = size > longest ? size : longest;
+    if (it == lengths.end() || length > longest) {
         dev->error = L"The parameter is incorrect.";
         return -1;
     }

@@ -71,7 +71,7 @@ void NodicWrite(World& world, Interface& iface, const Bytes& report) {
         answer = ReceiverStatus(d, p);
     } else {
         bool routed = (p[0] & 0x40) != 0;
-        if (receiver != routed || !MouseReachable(d)) return;
+        if (receiver != routed || !MouseReachable(d) || d.setup.silent) return;
         answer = MouseAnswer(world, d, p);
         world.SaveMemory();
     }

@@ -1,6 +1,7 @@
 // Output-report dialect: commands arrive as 65-byte output reports 0xB5 / 0xB3; the
-// device answers with 64-byte input reports: 0xB4 plus the command echoed for
-// queries and reads, 0xB6 0xE4 for an accepted write.
+// device answers reads and confirms writes with 64-byte input reports whose id is
+// the scenario's answer form (0xB4 or 0xB6). An acknowledgement carries the code
+// 0xE4 in byte 1; an answer carries the command in byte 1 only when the mouse echoes.
 #include <cstdio>
 
 #include "DeviceSide.h"
@@ -14,7 +15,7 @@ bool IsRead(std::uint8_t id, std::uint8_t cmd) {
 }
 
 Bytes ReadAnswer(World& world, const Device& d, std::uint8_t id, std::uint8_t cmd) {
-    Bytes a{0xB4, cmd};
+    Bytes a{d.setup.answerId, static_cast<std::uint8_t>(d.setup.echoCommand ? cmd : 0x00)};
     MouseMemory& m = world.MemoryOf(d);
     if (id == 0xB5 && cmd == 0x03) {
         a.insert(a.end(), {0x00, static_cast<std::uint8_t>(d.setup.pairedVid & 0xFF),
@@ -54,14 +55,15 @@ void OutputWrite(World& world, Interface& iface, const Bytes& report) {
     bool receiverQuery = id == 0xB5 && (cmd == 0x02 || cmd == 0x03);
     if (receiverQuery && d.setup.kind == Kind::kReceiver && !d.setup.answersQueries) return;
     if (!receiverQuery && !MouseReachable(d)) return;
+    bool answers = receiverQuery ? d.setup.kind == Kind::kReceiver || !d.setup.silent : !d.setup.silent;
     Bytes notification = StateNotification(world, d, 0xB6);
     if (IsRead(id, cmd)) {
-        Reply(world, iface, ReplyPath::kInput, ReadAnswer(world, d, id, cmd), notification);
+        if (answers) Reply(world, iface, ReplyPath::kInput, ReadAnswer(world, d, id, cmd), notification);
         return;
     }
     ApplyWrite(world, d, report);
     world.SaveMemory();
-    Reply(world, iface, ReplyPath::kInput, Bytes{0xB6, 0xE4, 0x00, cmd}, notification);
+    if (answers) Reply(world, iface, ReplyPath::kInput, Bytes{d.setup.answerId, 0xE4, 0x00, cmd}, notification);
 }
 
 }  // namespace sim

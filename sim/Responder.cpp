@@ -8,7 +8,7 @@ namespace {
 // Long enough to outlast every read time-out of a transfer's retry budget.
 constexpr std::uint64_t kLateReplyMs = 30000;
 
-void Deliver(World& world, Interface& iface, ReplyPath path, Bytes answer, std::uint64_t delayMs) {
+void Post(World& world, Interface& iface, ReplyPath path, Bytes answer, std::uint64_t delayMs) {
     if (path == ReplyPath::kInput) {
         world.Queue(iface, std::move(answer), delayMs);
         return;
@@ -49,32 +49,38 @@ Bytes UnsolicitedReport(World& world, const Device& device) {
 }
 
 void Reply(World& world, Interface& iface, ReplyPath path, Bytes answer, const Bytes& notification) {
-    Device& device = *iface.device;
     Fault fault;
-    if (!world.TakeFault(device, fault)) {
-        Deliver(world, iface, path, std::move(answer), 0);
+    bool faulty = world.TakeFault(*iface.device, fault);
+    ReplyAs(world, iface, path, std::move(answer), notification, faulty ? &fault : nullptr);
+}
+
+void ReplyAs(World& world, Interface& iface, ReplyPath path, Bytes answer, const Bytes& notification,
+             const Fault* faultOrNull) {
+    Device& device = *iface.device;
+    if (!faultOrNull) {
+        Post(world, iface, path, std::move(answer), 0);
         return;
     }
+    Fault fault = *faultOrNull;
     switch (fault) {
     case Fault::kNoReply:
         break;
     case Fault::kLateReply:
-        Deliver(world, iface, path, std::move(answer), kLateReplyMs);
+        Post(world, iface, path, std::move(answer), kLateReplyMs);
         break;
     case Fault::kWrongReply:
-        // Same report id, but the answer of another command; a second-family frame
-        // says so only through its length byte, which then marks it invalid.
         if (iface.usagePage == 0xFF0A && answer.size() == 65) {
-            answer[3] = 0x00;
+            answer[3] &= 0x7F;  // the frame's byte 2 without its valid bit
             answer[64] = NodicChecksum(answer.data() + 1);
-        } else if (answer.size() > 1) {
-            answer[1] ^= 0x20;
+            Post(world, iface, path, std::move(answer), 0);
+        } else {
+            // "The mouse restarted", in place of the answer: it answers nothing.
+            world.Queue(iface, Bytes{notification.empty() ? std::uint8_t{0} : notification[0], 0xE0});
         }
-        Deliver(world, iface, path, std::move(answer), 0);
         break;
     case Fault::kNotificationFirst:
         world.Queue(iface, notification);
-        Deliver(world, iface, path, std::move(answer), 0);
+        Post(world, iface, path, std::move(answer), 0);
         break;
     case Fault::kUnplugMidTransfer:
         // Open handles keep the object; the bus forgets it, so it can be plugged in again.

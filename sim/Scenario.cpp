@@ -42,10 +42,21 @@ bool ApplyOption(DeviceSetup& setup, const std::string& key, const std::string& 
         if (colon == std::string::npos) return ParseHex(value, setup.pairedPid);
         return ParseHex(value.substr(0, colon), setup.pairedVid) && ParseHex(value.substr(colon + 1), setup.pairedPid);
     }
-    if (key == "awake" || key == "features" || key == "answers") {
+    bool* flag = key == "awake"       ? &setup.mouseAwake
+               : key == "features"    ? &setup.featureReports
+               : key == "answers"     ? &setup.answersQueries
+               : key == "echo"        ? &setup.echoCommand
+               : key == "handshake"   ? &setup.needsHandshake
+               : key == "silent"      ? &setup.silent
+                                      : nullptr;
+    if (flag) {
         if (value != "0" && value != "1") return false;
-        bool on = value == "1";
-        (key == "awake" ? setup.mouseAwake : key == "features" ? setup.featureReports : setup.answersQueries) = on;
+        *flag = value == "1";
+        return true;
+    }
+    if (key == "answer") {
+        if (value != "b4" && value != "B4" && value != "b6" && value != "B6") return false;
+        setup.answerId = value[1] == '4' ? 0xB4 : 0xB6;
         return true;
     }
     if (key == "release") return ParseHex(value, setup.release);

@@ -7,7 +7,10 @@
 //   phone   output   bluetooth FB05
 //
 // family: feature | output | nodic | foreign; kind: wired | receiver | bluetooth.
-// Keys: vid, paired (pid or vid:pid), awake, features, answers, release, id, mouse, product.
+// Keys: vid, paired (pid or vid:pid), awake, features, answers, release, id, mouse, product,
+// and the mouse's answer forms: echo=0|1 (byte 1 repeats the command), answer=b4|b6
+// (output dialect), handshake=0|1 (feature receivers answer reads only after the
+// handshake), silent=0|1 (the mouse answers nothing).
 // The drop-in library reads it from MIREVO_SIM_SCENARIO: a file path, or the text
 // itself after "inline:" with ';' or '|' between lines. The mice's memory persists in
 // MIREVO_SIM_MEMORY, or else in "mirevo-sim.memory" in the current folder (an empty

@@ -72,6 +72,7 @@ bool SetMouseAwake(const std::string& receiver, bool awake) {
     if (!d || d->setup.kind != Kind::kReceiver) return false;
     bool changed = d->setup.mouseAwake != awake;
     d->setup.mouseAwake = awake;
+    if (!awake) d->handshaken = false;  // the receiver's link to its mouse is gone
     // The receiver tells the host when its mouse comes and goes.
     if (Interface* iface = VendorInterface(*d); iface && changed) world.Queue(*iface, UnsolicitedReport(world, *d));
     return true;

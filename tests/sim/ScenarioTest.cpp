@@ -37,6 +37,8 @@ TEST_F(ScenarioTest, RefusesBadLinesAndPlugsNothing) {
         "cable feature wired 5A0G",             // pid
         "cable feature wired 5A01 awake=yes",   // option value
         "cable feature wired 5A01 colour=red",  // option
+        "cable output wired 5A01 answer=b5",    // answer forms are 0xB4 and 0xB6
+        "cable output wired 5A01 echo=yes",
         "a feature wired 5A01\na output wired 5B01",  // the same name twice
     };
     for (const char* text : bad) {
@@ -50,6 +52,33 @@ TEST_F(ScenarioTest, RefusesBadLinesAndPlugsNothing) {
     EXPECT_FALSE(sim::LoadScenario("ok feature wired 5A01\nbroken", error));
     EXPECT_NE(error.find("line 2"), std::string::npos);
     EXPECT_FALSE(sim::IsPlugged("ok"));
+}
+
+TEST_F(ScenarioTest, AnswerFormsAreScenarioOptions) {
+    std::string error;
+    ASSERT_TRUE(sim::LoadScenario("o output wired 5B01 answer=B6 echo=1\n"
+                                  "rx feature receiver 5A04 handshake=0\n"
+                                  "mute feature receiver 5A05 handshake=0 silent=1",
+                                  error))
+        << error;
+    hid_device* h = hid_open_path(sim::PathsOf("o").at(1).c_str());
+    ASSERT_NE(h, nullptr);
+    unsigned char read[65] = {0xB3, 0x06};
+    ASSERT_EQ(hid_write(h, read, 65), 65);
+    unsigned char in[64] = {};
+    ASSERT_EQ(hid_read_timeout(h, in, 64, 0), 64);
+    EXPECT_EQ(in[0], 0xB6);
+    EXPECT_EQ(in[1], 0x06);
+    hid_close(h);
+    for (const char* name : {"rx", "mute"}) {
+        h = hid_open_path(sim::PathsOf(name).at(1).c_str());
+        ASSERT_NE(h, nullptr);
+        unsigned char state[21] = {0x51, 0x06};
+        ASSERT_EQ(hid_send_feature_report(h, state, 21), 21);
+        // No handshake is needed; only the silent one does not answer.
+        EXPECT_EQ(hid_get_feature_report(h, state, 21), std::string(name) == "rx" ? 21 : -1) << name;
+        hid_close(h);
+    }
 }
 
 TEST(MouseMemoryTest, SurvivesSavingAndLoading) {
