@@ -40,9 +40,3 @@ struct ReceiverPairInfo {
     int pid = 0xFF12;
     int status = 0;
 };
-
-// The first family's unsolicited reports share their first bytes with answers:
-// 0x54 (feature dialect) or 0xB6 (output dialect) followed by a code 0xE0..0xE6.
-inline bool IsNotificationReport(const unsigned char* report, int length, unsigned char reportId) {
-    return length >= 2 && report[0] == reportId && report[1] >= 0xE0 && report[1] <= 0xE6;
-}

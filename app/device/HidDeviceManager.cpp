@@ -45,6 +45,8 @@ std::vector<HidDeviceFilter> HidDeviceManager::Filters() {
 
 void HidDeviceManager::SetCurrentType(int deviceType) {
     LockGuard guard(m_lock);
+    // What another model's mouse said must not reach this model's poll.
+    if (deviceType != m_currentType) m_notifications.clear();
     m_currentType = deviceType;
     ForgetActive();
 }
@@ -78,7 +80,7 @@ void HidDeviceManager::Reconnect(int deviceType, const std::vector<HidDeviceFilt
     LockGuard guard(m_lock);
     m_currentType = deviceType;
     m_filters = filters;
-    CloseAll();
+    CloseAll();  // also forgets the notifications of the interfaces it closes
     EnumerateDevice();
     m_opened = true;
 }
@@ -103,12 +105,6 @@ HidDeviceManager::OpenEntry* HidDeviceManager::ActiveEntry() {
         Publish();
     }
     return m_active;
-}
-
-hid_device* HidDeviceManager::ActiveHandle() {
-    if (!m_opened) return nullptr;
-    OpenEntry* entry = ActiveEntry();
-    return entry ? entry->handle : nullptr;
 }
 
 void HidDeviceManager::Publish() { m_publishedMode.store(m_active ? m_activeMode : -1); }

@@ -1,22 +1,27 @@
 #pragma once
 // The one HID manager of the process: the current model's filters, the interfaces
-// found on the bus, the active one, and the report exchanges every dialect is
-// built on. Talks to devices only through the hidapi C API and waits only through
-// Clock::Get().
+// found on the bus, the active one, and the first family's notifications that
+// transfers set aside. Each dialect's report exchanges are built on HidLink (in
+// app/protocol). Talks to devices only through the hidapi C API and waits only
+// through Clock::Get().
 //
-// Threads: one recursive lock is held by every public operation, so an enumeration
-// or CloseAll never frees an interface another thread is transferring on. The
+// Threads: one recursive lock is held by every public operation and by every
+// HidLink, so an enumeration or CloseAll never frees an interface another thread is
+// transferring on. The
 // Bluetooth callback must not wait for seconds-long transfers, so it reads the
 // published active mode (PublishedActiveMode) and never the entries.
 #include <atomic>
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include <hidapi.h>
 
 #include "HidDeviceEntry.h"
+#include "HidPort.h"
+#include "ReportKinds.h"
 #include "Lock.h"
 
 class HidDeviceManager {
@@ -40,7 +45,7 @@ public:
     void ClearFilters();
     void AddFilter(int vid, int pid, const CString& label, int deviceType, int mode);
     std::vector<HidDeviceFilter> Filters();
-    // Selecting another model also forgets the active interface.
+    // Selecting another model also forgets the active interface and the notifications set aside.
     void SetCurrentType(int deviceType);
     int CurrentType();
     void CloseAll();
@@ -68,22 +73,18 @@ public:
     std::vector<HidDeviceEntry> ListOnlineEntries();
     int WiredRelease();
 
-    // --- transfers; each fails at once when not opened or no usable interface ---
-    bool SendFeature(unsigned char* buf, int len, bool readBack);
-    bool SendFeatureWaitAck(unsigned char* buf, int len);
-    bool SendFeatureAckThenGet(unsigned char* buf, int len);
-    bool WriteReportWaitAck(unsigned char* buf, int len);
-    bool WriteReportReadReply(unsigned char* buf, int len);
-    bool ReadStatusReport(unsigned char* buf, int len = 21);
-    bool NodicExchange(unsigned char* payload);
-    bool GetNodicDeviceNotify(unsigned char* buf);
-    // One input report from the active interface (report id first); the count read, 0 on
-    // time-out, -1 without a usable interface or on error.
-    int ReadInput(unsigned char* buf, int len, int timeoutMs);
+    // --- notifications ---
+    // The first family's poll: a notification set aside by a transfer, else one input
+    // report from the active interface (100 ms), else, with no active interface, from
+    // a receiver of the current model (10 ms each). Copies at most `into.size()` bytes.
+    bool ReadStatusReport(std::span<std::uint8_t> into);
+    // The second family's poll: one frame from the active interface, or from a
+    // receiver of the current model, which also tells the receiver's type and state.
+    bool GetNodicDeviceNotify(std::span<std::uint8_t> frame);
     // Notifications that arrived while a transfer waited for its answer, oldest first.
-    bool TakeNotification(unsigned char* buf, int len);
-    // Keeps a notification a caller read while waiting for something else.
-    void HandOnNotification(const unsigned char* report, int len);
+    // They belong to the current model and are forgotten when it changes.
+    bool TakeNotification(std::span<std::uint8_t> into);
+    void HandOnNotification(const std::uint8_t* report, int length);
 
 private:
     struct OpenEntry {
@@ -99,24 +100,21 @@ private:
     void AddFeatureInterface(const hid_device_info& info, const HidDeviceFilter& filter, hid_device* handle);
     void AddOutputInterface(const hid_device_info& info, const HidDeviceFilter& filter, hid_device* handle);
     void AddNodicInterface(const hid_device_info& info, const HidDeviceFilter& filter, hid_device* handle);
-    ReceiverPairInfo Get24GDevBaseInfo(hid_device* handle);
-    ReceiverPairInfo Get24GDevBaseInfo2(hid_device* handle);
-    void SendWakeUp(hid_device* handle);
+    ReceiverPairInfo Get24GDevBaseInfo(HidPort port);
+    ReceiverPairInfo Get24GDevBaseInfo2(HidPort port);
+    void SendWakeUp(HidPort port);
     int GetNodic24DeviceStatus(OpenEntry& entry);
 
     // Choice (HidDeviceManager.cpp)
     OpenEntry* Choose(bool skipOffline);
     OpenEntry* ActiveEntry();
-    hid_device* ActiveHandle();
     void Publish();
 
-    // Transfer helpers (HidTransfers.cpp)
-    int Read(hid_device* handle, unsigned char* buf, int len, int timeoutMs);
-    void ReadAndDiscard(hid_device* handle, int len, int timeoutMs);
-    // Drains stale input, then sends up to one payload as a full output report.
-    bool SendOutputReport(hid_device* handle, const unsigned char* buf, int payloadLen);
-    bool ExchangeFrame(hid_device* handle, unsigned char* payload);
+    // Notifications (HidNotifications.cpp)
     std::vector<OpenEntry*> FallbackReceivers(bool includeMode4);
+    void HandOnIfNotification(const Report& report, int length, std::uint8_t reportId);
+
+    friend class HidLink;
 
     Lock m_lock;
     bool m_libraryReady = false;
@@ -127,6 +125,6 @@ private:
     OpenEntry* m_active = nullptr;
     int m_activeMode = -1;
     std::atomic<int> m_publishedMode{-1};
-    std::deque<std::vector<unsigned char>> m_notifications;
+    std::deque<std::vector<std::uint8_t>> m_notifications;
     DescriptorReader m_descriptorReader = nullptr;
 };

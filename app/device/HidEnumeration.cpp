@@ -5,7 +5,7 @@
 #include "Clock.h"
 #include "DeviceModeEntry.h"
 #include "HidDeviceManager.h"
-#include "NodicChecksum.h"
+#include "NodicExchange.h"
 #include "ReportDescriptor.h"
 #include "Utf.h"
 
@@ -24,7 +24,7 @@ std::string Upper(const char* text) {
 
 bool IsReceiverMode(int mode) { return mode == kModeReceiver || mode == kModeReceiver2 || mode == kModeReceiver3; }
 
-ReceiverPairInfo ParsePair(const unsigned char* r) {
+ReceiverPairInfo ParsePair(const std::uint8_t* r) {
     ReceiverPairInfo info;
     info.vid = r[3] | (r[4] << 8);
     info.pid = r[5] | (r[6] << 8);
@@ -105,7 +105,7 @@ void HidDeviceManager::AddFeatureInterface(const hid_device_info& info, const Hi
     }
     int online = f.mode == kModeWired ? 1 : 0;
     if (IsReceiverMode(f.mode)) {
-        ReceiverPairInfo pair = Get24GDevBaseInfo(h);
+        ReceiverPairInfo pair = Get24GDevBaseInfo(HidPort(h));
         if (!MatchFilter(pair.vid, pair.pid)) {
             hid_close(h);  // a receiver is kept only when its mouse is of the current model
             return;
@@ -118,14 +118,14 @@ void HidDeviceManager::AddFeatureInterface(const hid_device_info& info, const Hi
 void HidDeviceManager::AddOutputInterface(const hid_device_info& info, const HidDeviceFilter& f, hid_device* h) {
     int online = f.mode == kModeWired ? 1 : 0;
     if (IsReceiverMode(f.mode)) {
-        ReceiverPairInfo pair = Get24GDevBaseInfo2(h);
+        ReceiverPairInfo pair = Get24GDevBaseInfo2(HidPort(h));
         if (!MatchFilter(pair.vid, pair.pid)) {
             hid_close(h);
             return;
         }
         online = pair.status == 1 ? 1 : 0;
     }
-    SendWakeUp(h);
+    SendWakeUp(HidPort(h));
     AppendEntry(info, f, h, online);
 }
 
@@ -139,45 +139,49 @@ void HidDeviceManager::AddNodicInterface(const hid_device_info& info, const HidD
     }
 }
 
-ReceiverPairInfo HidDeviceManager::Get24GDevBaseInfo(hid_device* h) {
+ReceiverPairInfo HidDeviceManager::Get24GDevBaseInfo(HidPort port) {
     Wait(5);
-    unsigned char request[21] = {0x51, 0x03};
-    if (hid_send_feature_report(h, request, sizeof request) < 0) return ReceiverPairInfo{};
+    const std::uint8_t request[21] = {0x51, 0x03};
+    if (!port.SendFeature(request)) return ReceiverPairInfo{};
     Wait(5);
     for (int attempt = 0; attempt < 10; ++attempt) {
-        unsigned char reply[21] = {0x51};
-        if (hid_get_feature_report(h, reply, sizeof reply) > 7) return ParsePair(reply);
+        std::uint8_t reply[21];
+        if (port.GetFeature(0x51, reply) > 7) return ParsePair(reply);
         Wait(5);
     }
-    return ReceiverPairInfo{};  // no answer at all: the defaults, whatever the buffer holds
+    return ReceiverPairInfo{};  // no answer at all: the defaults
 }
 
-ReceiverPairInfo HidDeviceManager::Get24GDevBaseInfo2(hid_device* h) {
+ReceiverPairInfo HidDeviceManager::Get24GDevBaseInfo2(HidPort port) {
+    auto handOn = [this](const Report& r, int n) { HandOnIfNotification(r, n, kOutputNotificationId); };
     Wait(5);
-    ReadAndDiscard(h, 65, 100);
-    unsigned char request[65] = {0xB5, 0x03};
-    if (hid_write(h, request, sizeof request) < 0) return ReceiverPairInfo{};
+    port.Drain(100, handOn);
+    const std::uint8_t request[] = {0xB5, 0x03};
+    if (!port.WriteOutput(request)) return ReceiverPairInfo{};
     Wait(5);
     for (int attempt = 0; attempt < 10; ++attempt) {
-        unsigned char reply[21] = {};
-        int n = Read(h, reply, sizeof reply, 100);
-        if (n > 7 && !IsNotificationReport(reply, n, 0xB6)) return ParsePair(reply);
-        if (n > 0 && IsNotificationReport(reply, n, 0xB6)) HandOnNotification(reply, n);
+        Report reply;
+        int n = port.Read(reply, 100);
+        if (n > 7 && IsOutputAnswer(reply.data(), n)) return ParsePair(reply.data());
+        if (n > 0) handOn(reply, n);
         Wait(5);
     }
     return ReceiverPairInfo{};
 }
 
-void HidDeviceManager::SendWakeUp(hid_device* h) {
-    ReadAndDiscard(h, 64, 100);
-    unsigned char request[65] = {0xB5, 0x02};
-    if (hid_write(h, request, sizeof request) < 0) return;
+void HidDeviceManager::SendWakeUp(HidPort port) {
+    auto handOn = [this](const Report& r, int n) { HandOnIfNotification(r, n, kOutputNotificationId); };
+    port.Drain(100, handOn);
+    const std::uint8_t request[] = {0xB5, 0x02};
+    if (!port.WriteOutput(request)) return;
     Wait(16);
-    unsigned char reply[21];
-    if (Read(h, reply, sizeof reply, 200) == 0) {
+    Report reply;
+    int n = port.Read(reply, 200);
+    if (n == 0) {
         Wait(200);
-        Read(h, reply, sizeof reply, 100);
+        n = port.Read(reply, 100);
     }
+    if (n > 0) handOn(reply, n);  // the answer itself is not used
 }
 
 int HidDeviceManager::GetNodic24DeviceStatus(OpenEntry& entry) {
@@ -185,21 +189,16 @@ int HidDeviceManager::GetNodic24DeviceStatus(OpenEntry& entry) {
         entry.info.online = 1;
         return 1;
     }
-    unsigned char frame[kNodicFrameSize];
-    auto exchange = [&]() {
-        std::memset(frame, 0, sizeof frame);
-        frame[0] = 0x01;
-        frame[2] = 0x81;
-        frame[3] = 0x01;
-        return ExchangeFrame(entry.handle, frame) && (frame[2] & 0x80) && (frame[2] & 0x7F);
-    };
-    bool valid = exchange();
-    if (!valid) {
+    // Asks the receiver itself (no route bit) whether its mouse is connected.
+    NodicFrameBytes request{0x01, 0x00, 0x81, 0x01};
+    HidPort port(entry.handle);
+    NodicReply reply = ExchangeNodicFrame(port, request);
+    if (!reply.Valid()) {
         Wait(100);
-        valid = exchange();
+        reply = ExchangeNodicFrame(port, request);
     }
-    if (!valid) return entry.info.online;
-    entry.info.online = frame[4] == 1 ? 1 : 0;
+    if (!reply.Valid()) return entry.info.online;
+    entry.info.online = reply.frame[4] == 1 ? 1 : 0;
     entry.info.device_type = kNodicReceiverType;
     return entry.info.online;
 }

@@ -31,14 +31,6 @@ bool BuildNodicWrite(std::uint8_t* frame, int object, bool routed, int operation
     return true;
 }
 
-bool IsValidNodicAnswer(const std::uint8_t* answer) {
-    return answer && (answer[2] & 0x80) != 0 && (answer[2] & 0x7F) != 0;
-}
-
-bool IsNodicWriteAccepted(const std::uint8_t* answer, std::uint8_t requestLengthByte) {
-    return answer && answer[2] == requestLengthByte;
-}
-
 bool NodicChecksumMatches(const std::uint8_t* frame) {
     return frame && frame[kNodicFrameSize - 1] == NodicChecksum(frame);
 }

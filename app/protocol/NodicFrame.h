@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "NodicChecksum.h"
+#include "NodicExchange.h"
 
 constexpr std::uint8_t kNodicRouteBit = 0x40;
 
@@ -15,10 +15,6 @@ bool BuildNodicRead(std::uint8_t* frame, int object, bool routed, int operation,
 bool BuildNodicWrite(std::uint8_t* frame, int object, bool routed, int operation, const std::uint8_t* data,
                      std::size_t length, int chunk = 0);
 
-// An answer is valid when bit 7 of byte 2 is set and its length is not zero.
-bool IsValidNodicAnswer(const std::uint8_t* answer);
-// A write was accepted when the answer repeats the request's byte 2.
-bool IsNodicWriteAccepted(const std::uint8_t* answer, std::uint8_t requestLengthByte);
 // Answers are not refused for a bad checksum (the mice were never held to it); this
 // only tells the trace.
 bool NodicChecksumMatches(const std::uint8_t* frame);

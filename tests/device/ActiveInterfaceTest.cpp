@@ -1,3 +1,4 @@
+#include "HidLink.h"
 #include "HidTestBed.h"
 
 using namespace testbed;
@@ -95,8 +96,10 @@ TEST_F(HidTest, ModelChangeForgetsTheActiveInterfaceWithoutClosingIt) {
     EXPECT_EQ(manager->PublishedActiveMode(), -1);
     EXPECT_FALSE(manager->ActiveInterface());
     manager->SetCurrentType(kOutputModel);
-    unsigned char cmd[64] = {0xB5, 0x40};
-    EXPECT_TRUE(manager->WriteReportWaitAck(cmd, 64));  // the handle survived the switch
+    const std::uint8_t cmd[64] = {0xB5, 0x40};
+    HidLink link(*manager);
+    ASSERT_TRUE(link);
+    EXPECT_TRUE(link.Port().WriteOutput(cmd));  // the handle survived the switch
 }
 
 }  // namespace

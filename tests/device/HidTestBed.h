@@ -28,6 +28,29 @@ inline sim::DeviceSetup MakeDevice(const char* name, sim::Family family, sim::Ki
     return s;
 }
 
+// How a mouse words its answers where the Parts leave it open: byte 1 echoing the
+// command or not, and (output dialect) answers under report id 0xB4 or 0xB6.
+struct AnswerForm {
+    const char* name;
+    bool echo;
+    std::uint8_t answerId;
+};
+
+inline const AnswerForm kAnswerForms[] = {
+    {"no echo, 0xB4", false, 0xB4},
+    {"echo, 0xB4", true, 0xB4},
+    {"no echo, 0xB6", false, 0xB6},
+    {"echo, 0xB6", true, 0xB6},
+};
+
+inline void PrintTo(const AnswerForm& form, std::ostream* os) { *os << form.name; }
+
+inline sim::DeviceSetup InForm(sim::DeviceSetup d, const AnswerForm& form) {
+    d.echoCommand = form.echo;
+    d.answerId = form.answerId;
+    return d;
+}
+
 class HidTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -51,16 +51,29 @@ TEST(NodicFrameTest, WritesCopyTheirDataAndRefuseTooMuch) {
     EXPECT_FALSE(BuildNodicWrite(frame, 7, true, 2, nullptr, 4));
 }
 
-TEST(NodicFrameTest, AnswerValidity) {
-    std::uint8_t answer[64] = {};
-    answer[2] = 0x80;
-    EXPECT_FALSE(IsValidNodicAnswer(answer));  // no length
-    answer[2] = 0x10;
-    EXPECT_FALSE(IsValidNodicAnswer(answer));  // no valid bit
-    answer[2] = 0x95;
-    EXPECT_TRUE(IsValidNodicAnswer(answer));
-    EXPECT_TRUE(IsNodicWriteAccepted(answer, 0x95));
-    EXPECT_FALSE(IsNodicWriteAccepted(answer, 0x8F));
+TEST(NodicFrameTest, AnswerValidityAndAcceptance) {
+    struct Case {
+        bool arrived;
+        std::uint8_t byte2;
+        int minData;
+        bool valid;
+        bool accepted;  // as a write that expects 0x95
+    };
+    const Case cases[] = {
+        {true, 0x95, 1, true, true},
+        {true, 0x95, 21, true, true},
+        {true, 0x95, 22, false, true},   // too few data bytes
+        {true, 0x80, 1, false, false},   // no length
+        {true, 0x15, 1, false, false},   // no valid bit
+        {false, 0x95, 1, false, false},  // nothing came: whatever the buffer holds
+    };
+    for (const Case& c : cases) {
+        NodicReply reply;
+        reply.arrived = c.arrived;
+        reply.frame[2] = c.byte2;
+        EXPECT_EQ(reply.Valid(c.minData), c.valid) << int(c.byte2) << " " << c.minData;
+        EXPECT_EQ(reply.Accepted(0x95), c.accepted) << int(c.byte2);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// The output-report dialect of the first chip family (usage page 0xFFC1): every
+// command travels as a 65-byte output report 0xB5 / 0xB3 (the packet's first 64
+// bytes, then zeros); the mouse answers and confirms with 64-byte input reports
+// whose report id is 0xB4 or 0xB6. A 0xB6 report with a code 0xE0..0xE6 in byte 1
+// is a notification, never an answer: it is handed on to the poll (0xE4 is the
+// acknowledgement of a write).
+#include <cstdint>
+#include <span>
+
+#include "DeviceDialect.h"
+
+class OutputDialect final : public DeviceDialect {
+public:
+    explicit OutputDialect(HidDeviceManager& manager) : m_manager(manager) {}
+
+    ProtocolFamily Family() const override { return ProtocolFamily::kOutputReport; }
+    bool ReadStatus(DeviceStatus& status) override;
+
+    // Every write (WriteReportWaitAck): over a receiver the wait for its confirmation;
+    // on the cable the mouse is not waited for.
+    bool Write(std::span<const std::uint8_t> packet);
+    // Every read (WriteReportReadReply): the answer's first bytes (up to the packet's
+    // size) replace the packet.
+    bool Read(std::span<std::uint8_t> packet);
+
+private:
+    HidDeviceManager& m_manager;
+};
