@@ -4,6 +4,17 @@
 // devices come and go, and reports the connection through the listener. Its
 // effects on the settings store and the registry go through ModelSwitchSink, so
 // it runs the same in the program, in mirevoctl and in tests.
+//
+// Threads: every operation may be called from any thread at any time; the UI
+// thread calls SetCurrentType, ChangeModel and UpdateUSBDevice while the worker
+// calls Refresh. One lock guards the tracker's own state and is never held while
+// the manager, the listener or the sink run (UpdateUSBDevice still asks the
+// manager whether an interface is open, which like every manager call waits for a
+// running transfer). Refresh and GetConnectDeviceInfo are serialised among
+// themselves. A model change that overtakes a running Refresh wins: that Refresh
+// reports nothing and puts the manager back on the new model, whose own read (the
+// task ChangeModel returns) refreshes again.
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -36,9 +47,10 @@ public:
                       ModelSwitchSink& sink);
 
     // The model the selector holds; does not touch the interfaces.
-    void SetCurrentType(int deviceType) { m_currentType = deviceType; }
-    int CurrentType() const { return m_currentType; }
-    const std::vector<DeviceModeEntry>& CurrentModes() const { return m_currentModes; }
+    void SetCurrentType(int deviceType);
+    int CurrentType() const;
+    // The catalogue entries of the current model as of the last Refresh.
+    std::vector<DeviceModeEntry> CurrentModes() const;
 
     // Start-up: keep the selected model if it has an online interface, else take the
     // first model (in selector order) that has one. Returns the current type.
@@ -52,9 +64,9 @@ public:
     // collections, so the caller queues the task only when the same one is not already waiting.
     int UpdateUSBDevice(const CString& path, DeviceChange change);
 
-    bool DevicePresent() const { return m_present; }
-    bool Connected() const { return m_connected; }
-    int LastArrivalMode() const { return m_lastArrivalMode; }
+    bool DevicePresent() const;
+    bool Connected() const;
+    int LastArrivalMode() const;
 
 private:
     std::vector<HidDeviceFilter> FiltersOf(int deviceType) const;
@@ -64,6 +76,8 @@ private:
     const DeviceCatalogue& m_catalogue;
     DeviceEventListener& m_listener;
     ModelSwitchSink& m_sink;
+    std::mutex m_refreshing;  // one enumeration at a time
+    mutable std::mutex m_lock;  // the state below
     int m_currentType = 0;
     std::vector<DeviceModeEntry> m_currentModes;
     bool m_present = false;

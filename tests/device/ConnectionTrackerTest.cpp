@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "ConnectionTracker.h"
 #include "HidTestBed.h"
 
@@ -196,6 +199,43 @@ TEST_F(ConnectionTrackerTest, ModelChangeSwitchesStoreAndRegistryAndForgetsTheIn
     EXPECT_EQ(manager->CurrentType(), kArvoR3);
     EXPECT_EQ(manager->PublishedActiveMode(), -1);
     EXPECT_EQ(manager->FindEntry(0x248A, 0x5A01, 0), 0);  // nothing closed until the worker reconnects
+}
+
+// The UI thread reports device changes and switches models while the worker
+// refreshes. The sanitizers catch any state used while another thread replaces it;
+// at rest the manager is on the model the tracker holds, whichever call came last.
+TEST_F(ConnectionTrackerTest, DeviceChangesAndModelSwitchesMeetRefreshes) {
+    PlugF1Cable();
+    PlugF1Receiver(true);
+    tracker->SetCurrentType(kArvoF1);
+    tracker->Refresh();
+    const CString cable = PathOf("f1", 1);
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 200; ++i) tracker->Refresh();
+        done = true;
+    });
+    int wrongTasks = 0;
+    int wrongModes = 0;
+    for (int round = 0; !done; ++round) {
+        bool arrival = round % 2 == 0;
+        int task = tracker->UpdateUSBDevice(cable, arrival ? DeviceChange::kArrival : DeviceChange::kRemoval);
+        int expected = arrival ? kTaskReconnectAfterArrival : kTaskReconnectAfterRemoval;
+        wrongTasks += task == kTaskNone || task == expected ? 0 : 1;
+        int last = tracker->LastArrivalMode();
+        wrongModes += last == -1 || last == 0 ? 0 : 1;  // only the cable's path is reported
+        if (round % 5 == 0) tracker->ChangeModel(round % 10 ? kArvoR3 : kArvoF1);
+        for (const DeviceModeEntry& m : tracker->CurrentModes())
+            wrongModes += m.device_type == kArvoF1 || m.device_type == kArvoR3 ? 0 : 1;
+    }
+    worker.join();
+    EXPECT_EQ(wrongTasks, 0);
+    EXPECT_EQ(wrongModes, 0);
+    EXPECT_EQ(manager->CurrentType(), tracker->CurrentType());
+    tracker->ChangeModel(kArvoF1);
+    tracker->Refresh();
+    EXPECT_TRUE(tracker->Connected());
+    EXPECT_EQ(listener.LastText(), kTextWired);
 }
 
 TEST(ConnectionTextTest, TextsByWorkModeAndConnection) {
