@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "CommandTransport.h"
 #include "ConnectionTracker.h"
-#include "NodicFrame.h"
+#include "DeviceDialect.h"
 #include "Utf.h"
 
 namespace {
@@ -102,45 +101,6 @@ void PrintActive(HidDeviceManager& manager, const DeviceCatalogue& catalogue, in
         std::printf("Active interface: none\n");
 }
 
-struct Battery {
-    bool known = false;
-    int level = 0;
-    bool charging = false;
-};
-
-Battery ReadBattery(HidDeviceManager& manager, int model, int mode) {
-    Battery b;
-    CommandTransport transport(manager, model);
-    switch (transport.Family()) {
-    case ProtocolFamily::kFeatureReport: {
-        std::uint8_t packet[21] = {0x51, 0x06};
-        if ((b.known = transport.ReadBack(packet, 21))) {
-            b.level = packet[11];
-            b.charging = packet[12] == 1;
-        }
-        break;
-    }
-    case ProtocolFamily::kOutputReport: {
-        std::uint8_t packet[64] = {0xB3, 0x06};
-        if ((b.known = transport.Read(packet, 64))) {
-            b.level = packet[20] & 0x7F;
-            b.charging = (packet[20] & 0x80) != 0;
-        }
-        break;
-    }
-    case ProtocolFamily::kSecondFamily: {
-        std::uint8_t frame[kNodicFrameSize];
-        BuildNodicRead(frame, 1, mode == 1 || mode == 3, 1);
-        if ((b.known = transport.Exchange(frame) && frame[11] != 0)) {
-            b.level = frame[11];
-            b.charging = frame[10] == 1;
-        }
-        break;
-    }
-    }
-    return b;
-}
-
 }  // namespace
 
 int RunList(HidDeviceManager& manager, const DeviceCatalogue& catalogue, const Options& options) {
@@ -174,10 +134,19 @@ int RunStatus(HidDeviceManager& manager, const DeviceCatalogue& catalogue, const
     if (!tracker.Connected() || !manager.ActiveInterface(&active)) return kExitNotConnected;
     std::printf("Interface: mode %d (%s), %04X:%04X, \"%s\", release %X.%02X\n", active.mode, ModeName(active.mode),
                 active.vid, active.pid, Narrow(active.product).c_str(), active.release >> 8, active.release & 0xFF);
-    Battery battery = ReadBattery(manager, model, active.mode);
-    if (battery.known)
-        std::printf("Battery: %d%%%s\n", battery.level, battery.charging ? ", charging" : "");
-    else
+    // Over a receiver of the feature dialect the read runs the receiver handshake first.
+    DeviceStatus status;
+    if (!MakeDialect(manager, model)->ReadStatus(status)) {
         std::printf("Battery: no answer from the mouse\n");
+        return kExitNoAnswer;
+    }
+    if (!status.mouseConnected) {
+        std::printf("Mouse: not connected to its receiver\n");
+        return kExitNotConnected;
+    }
+    if (status.battery < 0)
+        std::printf("Battery: no level reported\n");
+    else
+        std::printf("Battery: %d%%%s\n", status.battery, status.charging ? ", charging" : "");
     return kExitOk;
 }

@@ -29,7 +29,7 @@ const char* UsageText() {
            "  --model DEVICE_TYPE   start from this model (as the DeviceType preference would)\n"
            "\n"
            "Exit codes: 0 done, 1 usage, 2 catalogue unreadable, 3 nothing plugged in,\n"
-           "            4 plugged in but the mouse cannot be reached.\n";
+           "            4 plugged in but the mouse cannot be reached, 5 the mouse did not answer.\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {

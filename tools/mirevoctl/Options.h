@@ -9,6 +9,7 @@ enum ExitCode {
     kExitCatalogue = 2,    // config.xml missing or unreadable
     kExitNoDevice = 3,     // nothing of the catalogue plugged in
     kExitNotConnected = 4, // present, but the mouse cannot be reached (asleep, or only over Bluetooth)
+    kExitNoAnswer = 5,     // reachable, but the mouse did not answer
 };
 
 struct Options {
