@@ -27,6 +27,20 @@ if(WIN32)
   endforeach()
 endif()
 
+# A copy of a shipped program left in tests-bin/ by an earlier layout of the tree would
+# be loaded by the tests beside it in place of the one in dist/; none is kept there.
+foreach(program ${shipped_programs})
+  get_target_property(name ${program} OUTPUT_NAME)
+  if(NOT name)
+    set(name ${program})
+  endif()
+  file(GLOB stale ${MIREVO_TESTS_BIN}/${name} ${MIREVO_TESTS_BIN}/${name}.* ${MIREVO_TESTS_BIN}/lib${name}.*)
+  foreach(file ${stale})
+    message(STATUS "Removing ${file}: a shipped program lives in dist/ only")
+    file(REMOVE ${file})
+  endforeach()
+endforeach()
+
 # The Debian package's copyright file for a file it installed: the notice that must
 # travel with anything built from or copied out of that file.
 function(mirevo_debian_notice file out_var)
