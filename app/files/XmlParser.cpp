@@ -1,5 +1,7 @@
 #include "XmlParser.h"
 
+#include <unordered_map>
+
 namespace xml {
 
 bool IsBlank(wchar_t ch) { return ch == L' ' || ch == L'\t' || ch == L'\r' || ch == L'\n'; }
@@ -59,11 +61,21 @@ private:
         if (rest.starts_with(L"<!-")) return Recover(L"comment_tag_syntax", lt);
         if (rest.starts_with(L"<![")) return Recover(L"cdata_section_syntax", lt);
         if (!rest.starts_with(L"<!DOCTYPE")) return Recover(L"doctype_tag_syntax", lt);
-        // The internal subset may hold '>' inside brackets and quotes.
+        // The internal subset may hold '>' inside brackets, quotes, comments and
+        // processing instructions. Comments and instructions are skipped whole
+        // first: an apostrophe or bracket in their text is no quote or bracket.
         int depth = 0;
         for (std::size_t p = lt + 9; p < m_text.size(); ++p) {
             wchar_t ch = m_text[p];
-            if (ch == L'"' || ch == L'\'') {
+            if (depth > 0 && m_text.compare(p, 4, L"<!--") == 0) {
+                p = m_text.find(L"-->", p + 4);
+                if (p == npos) break;
+                p += 2;
+            } else if (depth > 0 && m_text.compare(p, 2, L"<?") == 0) {
+                p = m_text.find(L"?>", p + 2);
+                if (p == npos) break;
+                p += 1;
+            } else if (ch == L'"' || ch == L'\'') {
                 p = m_text.find(ch, p + 1);
                 if (p == npos) break;
             } else if (ch == L'[') {
@@ -89,16 +101,16 @@ private:
             return p;
         }
         std::size_t tagEnd = p + 1;
-        int depth = FindOpen(name);
-        if (depth < 0) {
+        std::size_t depth = 0;
+        if (!FindOpen(name, depth)) {
             AddIssue(L"lone_end_tag", name, lt, tagEnd);
             return tagEnd;
         }
-        while (static_cast<int>(m_open.size()) - 1 > depth) CloseUnended(lt);
-        Element& e = m_result.elements[m_open.back()];
+        while (m_open.size() - 1 > depth) CloseUnended(lt);
+        Element& e = m_result.elements[static_cast<std::size_t>(m_open.back().index)];
         e.length = tagEnd - e.start;
         e.endTagLength = tagEnd - lt;
-        m_open.pop_back();
+        PopOpen();
         return tagEnd;
     }
 
@@ -110,8 +122,8 @@ private:
         for (;;) {
             if (p >= m_text.size()) return Stop(L"unterminated_tag_syntax", lt, name);
             wchar_t ch = m_text[p];
-            if (ch == L'>') return AddElement(lt, p + 1, false);
-            if (ch == L'/' && p + 1 < m_text.size() && m_text[p + 1] == L'>') return AddElement(lt, p + 2, true);
+            if (ch == L'>') return AddElement(lt, p + 1, name, false);
+            if (ch == L'/' && p + 1 < m_text.size() && m_text[p + 1] == L'>') return AddElement(lt, p + 2, name, true);
             if (ch == L'<') {
                 AddIssue(L"unterminated_tag_syntax", name, lt, p);
                 return p;
@@ -124,8 +136,8 @@ private:
         }
     }
 
-    std::size_t AddElement(std::size_t lt, std::size_t tagEnd, bool empty) {
-        int parent = m_open.empty() ? 0 : m_open.back();
+    std::size_t AddElement(std::size_t lt, std::size_t tagEnd, std::wstring_view name, bool empty) {
+        int parent = m_open.empty() ? 0 : m_open.back().index;
         int index = static_cast<int>(m_result.elements.size());
         Element e;
         e.start = lt;
@@ -140,34 +152,49 @@ private:
         else p.firstChild = index;
         p.lastChild = index;
         if (parent == 0 && ++m_result.rootCount > 1) {
-            AddIssue(L"root_has_sibling", NameOf(index), lt, tagEnd);
+            AddIssue(L"root_has_sibling", name, lt, tagEnd);
         }
-        if (!empty) m_open.push_back(index);
+        if (!empty) PushOpen(index, name);
         return tagEnd;
     }
 
-    int FindOpen(std::wstring_view name) const {
-        for (int i = static_cast<int>(m_open.size()) - 1; i >= 0; --i) {
-            if (NameOf(m_open[static_cast<std::size_t>(i)]) == name) return i;
-        }
-        return -1;
+    // The open elements are a stack; beside it, the stack depths at which each
+    // name is open, so an end tag finds the innermost element it closes without
+    // walking the stack (a deep document full of stray end tags stays linear).
+    struct OpenElement {
+        int index;
+        std::wstring_view name;
+    };
+
+    void PushOpen(int index, std::wstring_view name) {
+        m_depthsByName[name].push_back(m_open.size());
+        m_open.push_back(OpenElement{index, name});
+    }
+
+    // An emptied entry stays: the same name usually opens again soon.
+    void PopOpen() {
+        m_depthsByName[m_open.back().name].pop_back();
+        m_open.pop_back();
+    }
+
+    bool FindOpen(std::wstring_view name, std::size_t& depth) const {
+        auto it = m_depthsByName.find(name);
+        if (it == m_depthsByName.end() || it->second.empty()) return false;
+        depth = it->second.back();
+        return true;
     }
 
     void CloseUnended(std::size_t at) {
-        Element& e = m_result.elements[m_open.back()];
+        const OpenElement& open = m_open.back();
+        Element& e = m_result.elements[static_cast<std::size_t>(open.index)];
         e.length = at - e.start;
         e.flags |= kElementIllFormed;
-        AddIssue(L"unended_start_tag", NameOf(m_open.back()), e.start, at);
-        m_open.pop_back();
+        AddIssue(L"unended_start_tag", open.name, e.start, at);
+        PopOpen();
     }
 
     void CloseOpen(std::size_t at) {
         while (!m_open.empty()) CloseUnended(at);
-    }
-
-    std::wstring_view NameOf(int index) const {
-        std::size_t start = m_result.elements[static_cast<std::size_t>(index)].start + 1;
-        return m_text.substr(start, NameEnd(m_text, start) - start);
     }
 
     std::size_t SkipPast(std::size_t lt, std::size_t from, std::wstring_view terminator, const wchar_t* issue) {
@@ -195,7 +222,8 @@ private:
 
     std::wstring_view m_text;
     ParseResult m_result;
-    std::vector<int> m_open;
+    std::vector<OpenElement> m_open;
+    std::unordered_map<std::wstring_view, std::vector<std::size_t>> m_depthsByName;
 };
 
 }  // namespace

@@ -199,3 +199,25 @@ TEST(XmlDocumentTest, SkipsCommentsCdataInstructionsAndDoctype) {
     EXPECT_FALSE(doc.FindNextElement(L"fake"));
     EXPECT_TRUE(doc.FindNextElement(L"real"));
 }
+
+// In the internal subset of a document type, comments and processing
+// instructions are whole units: quotes, brackets and '>' inside them count
+// for nothing. A quoted literal is a whole unit too, even if it looks like a comment.
+TEST(XmlDocumentTest, DocumentTypeSubsetSkipsCommentsAndInstructionsWhole) {
+    const wchar_t* const documents[] = {
+        L"<!DOCTYPE r [<!-- don't -->]><r a='1'/>",
+        L"<!DOCTYPE r [<!-- ] > \" [ -->]><r a='1'/>",
+        L"<!DOCTYPE r [<?pi it's ] > here ?>]><r a='1'/>",
+        L"<!DOCTYPE r [<!ENTITY e \"<!-- not a comment ' ]>\"><!ELEMENT r ANY>]><r a='1'/>",
+        L"<?xml version=\"1.0\"?>\r\n<!DOCTYPE r SYSTEM \"r.dtd\" [\r\n<!-- it's -->\r\n<?x ']' ?>\r\n]>\r\n<r a='1'/>",
+    };
+    for (const wchar_t* text : documents) {
+        XmlDocument doc;
+        EXPECT_TRUE(doc.SetDocumentText(text)) << testing::PrintToString(std::wstring(text));
+        ASSERT_TRUE(doc.FindNextElement(L"r")) << testing::PrintToString(std::wstring(text));
+        EXPECT_EQ(doc.GetAttribute(L"a"), L"1");
+    }
+    XmlDocument open;
+    EXPECT_FALSE(open.SetDocumentText(L"<!DOCTYPE r [<!-- never closed ]><r/>"));
+    EXPECT_NE(open.GetResult().Find(L"<doctype_tag_syntax"), -1);
+}

@@ -73,6 +73,41 @@ TEST(XmlIllFormedTest, UnendedElementsCloseAtTheirParentsEnd) {
     EXPECT_EQ(doc.GetDocumentText().str(), L"<r><a><b k=\"v\">\r\n<c/></r>");
 }
 
+// An end tag closes the innermost open element of its name; what was opened
+// inside that one is unended. Whatever lies between is no lone end tag.
+TEST(XmlIllFormedTest, EndTagClosesTheInnermostElementOfItsName) {
+    XmlDocument doc;
+    EXPECT_FALSE(doc.SetDocumentText(L"<a id=\"outer\"><b><a id=\"inner\"><c></a><d/></b></a>"));
+    EXPECT_EQ(doc.GetResult().Find(L"lone_end_tag"), -1);
+    EXPECT_NE(doc.GetResult().Find(L"<unended_start_tag tagname=\"c\""), -1);
+    ASSERT_TRUE(doc.FindNextElement(L"a"));
+    doc.EnterElement();
+    ASSERT_TRUE(doc.FindNextElement(L"b"));
+    doc.EnterElement();
+    ASSERT_TRUE(doc.FindNextElement(L"a"));
+    EXPECT_EQ(doc.GetAttribute(L"id"), L"inner");
+    doc.EnterElement();
+    EXPECT_TRUE(doc.FindNextElement(L"c"));
+    doc.LeaveElement();
+    EXPECT_TRUE(doc.FindNextElement(L"d")) << "d follows the inner a inside b";
+}
+
+// Stray end tags deep inside a document are ignored one by one.
+TEST(XmlIllFormedTest, StrayEndTagsInADeepDocumentLeaveItsTree) {
+    std::wstring text;
+    for (int i = 0; i < 300; ++i) text += L"<e" + std::to_wstring(i % 7) + L">";
+    for (int i = 0; i < 300; ++i) text += L"</z>";
+    for (int i = 299; i >= 0; --i) text += L"</e" + std::to_wstring(i % 7) + L">";
+    XmlDocument doc;
+    EXPECT_FALSE(doc.SetDocumentText(text.c_str()));
+    EXPECT_NE(doc.GetResult().Find(L"<lone_end_tag tagname=\"z\""), -1);
+    EXPECT_EQ(doc.GetResult().Find(L"unended_start_tag"), -1);
+    for (int i = 0; i < 300; ++i) {
+        ASSERT_TRUE(doc.FindNextElement((L"e" + std::to_wstring(i % 7)).c_str())) << "depth " << i;
+        ASSERT_TRUE(doc.EnterElement());
+    }
+}
+
 TEST(XmlIllFormedTest, ResultStopsGrowingPastItsLimit) {
     std::wstring text = L"<a>";
     for (int i = 0; i < 500; ++i) text += L"</zz>";
