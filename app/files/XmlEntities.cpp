@@ -22,43 +22,38 @@ int DigitValue(wchar_t ch, int base) {
     return v;
 }
 
-// `body` is what stands between "&#" and ';'. False when it names no scalar value.
-bool ParseCharRef(std::wstring_view body, char32_t& cp) {
+// The character reference at raw[amp] ("&#...;"). Leading zeros may be as many
+// as the writer liked; the value stops counting once it is past U+10FFFF, so no
+// digit string can overflow. Returns the length consumed, 0 when it names no
+// scalar value from U+0001 up. Scans only its own digits, so a value full of
+// stray references stays linear.
+std::size_t DecodeCharRef(std::wstring_view raw, std::size_t amp, std::wstring& out) {
+    std::size_t p = amp + 2;
     int base = 10;
-    if (!body.empty() && (body[0] == L'x' || body[0] == L'X')) {
+    if (p < raw.size() && (raw[p] == L'x' || raw[p] == L'X')) {
         base = 16;
-        body.remove_prefix(1);
+        ++p;
     }
-    if (body.empty()) return false;
+    std::size_t digitsStart = p;
     char32_t value = 0;
-    for (wchar_t ch : body) {
-        int d = DigitValue(ch, base);
-        if (d < 0) return false;
-        value = value * static_cast<char32_t>(base) + static_cast<char32_t>(d);
-        if (value > 0x10FFFF) return false;  // stops before the digits could overflow
+    bool tooLarge = false;
+    for (int d; p < raw.size() && (d = DigitValue(raw[p], base)) >= 0; ++p) {
+        if (!tooLarge) value = value * static_cast<char32_t>(base) + static_cast<char32_t>(d);
+        tooLarge = tooLarge || value > 0x10FFFF;
     }
-    if (value == 0 || !utf::IsScalarValue(value)) return false;
-    cp = value;
-    return true;
+    if (p == digitsStart || p >= raw.size() || raw[p] != L';') return 0;
+    if (tooLarge || value == 0 || !utf::IsScalarValue(value)) return 0;
+    utf::AppendCodePoint(out, value);
+    return p + 1 - amp;
 }
 
 // Decodes the reference at raw[amp] ('&'); returns the length consumed, 0 when it
 // is not a reference that decodes.
 std::size_t DecodeAt(std::wstring_view raw, std::size_t amp, std::wstring& out) {
-    // No reference worth decoding is longer than this; the bound keeps a value
-    // full of stray '&' from costing quadratic time.
-    constexpr std::size_t kLongestReference = 32;
-    std::size_t semi = raw.substr(0, amp + kLongestReference).find(L';', amp + 1);
-    if (semi == std::wstring_view::npos) return 0;
-    std::wstring_view body = raw.substr(amp + 1, semi - amp - 1);
-    if (!body.empty() && body[0] == L'#') {
-        char32_t cp = 0;
-        if (!ParseCharRef(body.substr(1), cp)) return 0;
-        utf::AppendCodePoint(out, cp);
-        return semi - amp + 1;
-    }
+    if (amp + 1 < raw.size() && raw[amp + 1] == L'#') return DecodeCharRef(raw, amp, out);
     for (const NamedEntity& e : kNamed) {
-        if (body == e.name) {
+        std::size_t semi = amp + 1 + e.name.size();
+        if (semi < raw.size() && raw[semi] == L';' && raw.substr(amp + 1, e.name.size()) == e.name) {
             out += e.ch;
             return semi - amp + 1;
         }
@@ -78,6 +73,11 @@ std::wstring EncodeEntities(std::wstring_view value) {
         case L'>': out += L"&gt;"; break;
         case L'\'': out += L"&apos;"; break;
         case L'"': out += L"&quot;"; break;
+        // A reader normalises literal tab, CR and LF in a value to blanks; as
+        // references they stay what they are.
+        case L'\t': out += L"&#9;"; break;
+        case L'\n': out += L"&#10;"; break;
+        case L'\r': out += L"&#13;"; break;
         default: out += ch; break;
         }
     }
