@@ -1,6 +1,5 @@
 #include "KeyUsage.h"
 
-#include <array>
 #include <utility>
 
 namespace codec {

@@ -43,7 +43,11 @@ namespace codec {
 
 bool IsAnswer(Dialect d, Bytes answer, std::uint8_t requestId, std::size_t minLength) {
     if (answer.size() < minLength || answer.empty()) return false;
-    if (d == Dialect::kOutput) return answer[0] == kOutputAnswerId || answer[0] == kOutputNotifyId;
+    if (d == Dialect::kOutput) {
+        // 0xB6 also carries notifications (codes 0xE0-0xE6), which answer nothing.
+        bool notification = answer[0] == kOutputNotifyId && answer.size() > 1 && answer[1] >= 0xE0 && answer[1] <= 0xE6;
+        return (answer[0] == kOutputAnswerId || answer[0] == kOutputNotifyId) && !notification;
+    }
     return answer[0] == requestId;
 }
 

@@ -89,8 +89,8 @@ namespace codec {
 
 // True when `answer` has at least `minLength` bytes and begins as the answer to a
 // request with report id `requestId`: in the feature dialect the feature report of
-// that id, in the output dialect an 0xB4 or 0xB6 input report. Byte 1 need not
-// repeat the command.
+// that id, in the output dialect an 0xB4 or 0xB6 input report that is not a
+// notification. Byte 1 need not repeat the command.
 bool IsAnswer(Dialect d, Bytes answer, std::uint8_t requestId, std::size_t minLength);
 
 }  // namespace codec

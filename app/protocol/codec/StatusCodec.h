@@ -54,6 +54,8 @@ struct MouseStateReport {
     std::optional<int> dpiLevel;  // below the level count
     std::optional<int> rateCode;  // 0-5
     int deviceId = 0;             // bytes 8-9, little-endian
+
+    friend bool operator==(const MouseStateReport&, const MouseStateReport&) = default;
 };
 
 struct Notification {

@@ -134,12 +134,9 @@ TEST(ButtonCodeTest, OnlyFourByteCodesFitAProfileSlot) {
 TEST(ButtonNamesTest, DecodedFunctionsAreDescribedWithTheirTexts) {
     TextLookup texts = [](int id) { return CString(L"T" + std::to_wstring(id)); };
     const std::pair<ButtonFunction, const wchar_t*> cases[] = {
-        {{1, 1}, L"T106"}, {{1, 2}, L"T108"}, {{1, 3}, L"T107"}, {{1, 4}, L"T111"}, {{1, 10}, L"T115"},
-        {{3, 1}, L"T120"}, {{3, 3}, L"T124"}, {{3, 6}, L"T117"}, {{3, 8}, L"T119"},
-        {{5, 1}, L"DPI +"}, {{5, 2}, L"DPI -"}, {{5, 3}, L"T143"},
-        {{6, 1}, L"T151"}, {{6, 5}, L"T155"},
-        {{8, 1}, L"T127"}, {{8, 8}, L"T134"}, {{8, 9}, L"T31"}, {{8, 10}, L"T32"}, {{8, 11}, L"T36"},
-        {{9, 1}, L"T139"},
+        {{1, 2}, L"T108"}, {{1, 4}, L"T111"}, {{3, 3}, L"T124"}, {{3, 6}, L"T117"}, {{5, 1}, L"DPI +"},
+        {{5, 2}, L"DPI -"}, {{5, 3}, L"T143"}, {{6, 5}, L"T155"}, {{8, 8}, L"T134"}, {{8, 9}, L"T31"},
+        {{8, 11}, L"T36"}, {{9, 1}, L"T139"},
         {{2, 0x04, 3, 0}, L"Shift + Ctrl + A"},
         {{2, 0x3A, 15, 0}, L"Shift + Ctrl + Win + Alt + F1"},
         {{2, 0x2C, 4, 0}, L"Alt + Space"},

@@ -122,55 +122,46 @@ TEST(ButtonPacketsTest, SingleButtonAnswerFillsCodeBytesOneToSix) {
 // A profile's buttons written with the assign command and read back through each
 // dialect's map answer, laid out as the mouse reports it, give the same records.
 TEST(ButtonPacketsTest, ReadBackOfAWholeMapRestoresWhatWasWritten) {
-    const ButtonFunction written[] = {
-        {1, 1}, {1, 9}, {2, 0x04, 3, 0}, {2, 0xE1, 0, 0}, {3, 1}, {5, 3},
-        {6, 2}, {7, 1024 + 0x41, 0x1234, 0xABCD}, {8, 8}, {8, 3}, {9, 1}, {2, 0x3A, 4, 0x05},
-        {1, 10}, {3, 8}, {8, 11},
+    const ButtonFunction written[16] = {
+        {1, 1}, {1, 9}, {2, 0x04, 3, 0}, {2, 0xE1, 0, 0}, {3, 1}, {5, 3}, {6, 2}, {7, 1024 + 0x41, 0x1234, 0xABCD},
+        {9, 1}, {8, 8}, {8, 3}, {2, 0x3A, 4, 0x05}, {1, 10}, {3, 8}, {8, 11}, {5, 1},
     };
     TextLookup texts = [](int id) { return CString(L"T" + std::to_wstring(id)); };
-    std::vector<ButtonMapItem> featureItems, outputItems;
     auto feature = Wire(65, {{0, {0x52, 0x61}}});
-    auto output = Wire(64, {{0, {0xB4, 0x61, 15}}});
+    auto output = Wire(64, {{0, {0xB4, 0x61, 16}}});
+    std::vector<std::uint8_t> codes[16];  // what the mouse keeps: code bytes 0-6 of each assign packet
     std::size_t at = 3;
-    for (int i = 0; i < 15; ++i) {
-        int button = i < 8 ? i : i + 1;  // the feature map has no byte for button 8
-        Packet assign = AssignButtonPacket(Dialect::kFeature, button, *EncodeButtonFunction(written[i]));
-        int type = assign[4];
-        feature[button < 8 ? 2 + button : 35 + button - 9] = static_cast<std::uint8_t>(type);
-        // Output items carry the code's data bytes up to the last non-zero one.
+    for (std::size_t b = 0; b < 16; ++b) {
+        Packet assign = AssignButtonPacket(Dialect::kFeature, static_cast<int>(b), *EncodeButtonFunction(written[b]));
+        for (std::size_t i = 4; i <= 10; ++i) codes[b].push_back(assign[i]);
+        if (b != 8) feature[b < 8 ? 2 + b : 35 + b - 9] = codes[b][0];
+        // Output items carry the data bytes up to the last non-zero one, while they fit.
         std::size_t length = 0;
-        for (std::size_t b = 1; b <= 6; ++b) {
-            if (assign[4 + b] != 0) length = b;
-        }
-        if (at + 2 + length > 64) break;
-        output[at++] = static_cast<std::uint8_t>((length << 5) | static_cast<std::size_t>(i));
-        output[at++] = static_cast<std::uint8_t>(type);
-        for (std::size_t b = 1; b <= length; ++b) output[at++] = assign[4 + b];
+        for (std::size_t i = 1; i <= 6; ++i) length = codes[b][i] ? i : length;
+        if (at + 2 + length > 64) continue;
+        output[at++] = static_cast<std::uint8_t>((length << 5) | b);
+        for (std::size_t i = 0; i <= length; ++i) output[at++] = codes[b][i];
     }
-    auto featureMap = DecodeButtonMap(Dialect::kFeature, feature);
-    ASSERT_TRUE(featureMap);
-    for (ButtonMapItem item : *featureMap) {
-        int i = item.button < 8 ? item.button : item.button - 1;
-        Packet assign = AssignButtonPacket(Dialect::kFeature, item.button, *EncodeButtonFunction(written[i]));
-        auto answer = Wire(65, {{0, {0x52, 0x62}}});
-        for (std::size_t b = 4; b <= 10; ++b) answer[b] = assign[b];
-        ASSERT_TRUE(DecodeButtonAnswer(Dialect::kFeature, answer, item));
+    auto check = [&](ButtonMapItem item, const char* dialect) {
         auto record = AssignmentOfItem(item, 2, texts);
-        ASSERT_TRUE(record) << item.button;
-        EXPECT_EQ(FunctionOf(*record), written[i]) << "feature, button " << item.button;
+        ASSERT_TRUE(record) << dialect << " " << item.button;
+        EXPECT_EQ(FunctionOf(*record), written[item.button]) << dialect << " " << item.button;
         EXPECT_EQ(record->profile, 2);
         EXPECT_EQ(record->key_code, item.button);
-        EXPECT_EQ(record->fn_layer, 0);
-        EXPECT_EQ(record->macro_desc, DescribeButtonFunction(written[i], texts));
+        EXPECT_EQ(record->macro_desc, DescribeButtonFunction(written[item.button], texts));
+    };
+    auto featureMap = DecodeButtonMap(Dialect::kFeature, feature);
+    ASSERT_TRUE(featureMap);
+    EXPECT_EQ(featureMap->size(), 15u);
+    for (ButtonMapItem item : *featureMap) {
+        auto answer = Wire(65, {{0, {0x52, 0x62}}, {4, codes[item.button]}});
+        ASSERT_TRUE(DecodeButtonAnswer(Dialect::kFeature, answer, item));
+        check(item, "feature");
     }
     auto outputMap = DecodeButtonMap(Dialect::kOutput, output);
     ASSERT_TRUE(outputMap);
     EXPECT_GE(outputMap->size(), 12u);  // as many as fit in the 64 bytes
-    for (const ButtonMapItem& item : *outputMap) {
-        auto record = AssignmentOfItem(item, 1, texts);
-        ASSERT_TRUE(record) << item.button;
-        EXPECT_EQ(FunctionOf(*record), written[item.button]) << "output, button " << item.button;
-    }
+    for (const ButtonMapItem& item : *outputMap) check(item, "output");
 }
 
 TEST(ButtonPacketsTest, NothingIsStoredForFactoryMacroOrUnknownItems) {

@@ -28,13 +28,10 @@ TEST(MacroBodyTest, EveryEventKind) {
         {Step(kStepDelay, -3), {0, 0x0F, 0, 0}},
         {Step(kStepKeyDown, 'A'), {0, 0x81, 0x04, 0}},
         {Step(kStepKeyUp, 'A'), {0, 0x01, 0x04, 0}},
-        {Step(kStepKeyDown, 160), {0, 0x81, 0xE1, 0}},
         {Step(kStepKeyDown, 16), {0, 0x81, 0x00, 0}},  // the generic Shift has no usage
         {Step(kStepButtonDown, 1), {0, 0x88, 0x01, 0}},
         {Step(kStepButtonUp, 16), {0, 0x08, 0x10, 0}},
         {Step(kStepButtonDown, 3, L"\u2193  Scroll Up"), {0, 0x05, 0x03, 0}},
-        {Step(kStepButtonUp, 3, L"\u2191  Scroll Up"), {0, 0x05, 0x03, 0}},
-        {Step(kStepButtonDown, 3, L"\u2193  Scroll Down"), {0, 0x05, 0xFD, 0}},
         {Step(kStepButtonUp, 3, L"Scroll Down"), {0, 0x05, 0xFD, 0}},
         {Step(kStepWheelUp, 3), {0, 0x05, 0x03, 0}},
         {Step(kStepWheelDown, 3), {0, 0x05, 0xFD, 0}},
@@ -46,12 +43,10 @@ TEST(MacroBodyTest, EveryEventKind) {
         {Step(kStepMoveRight, 10), {0, 0x09, 0x0A, 0}},
         {Step(kStepMoveRight, 300), {0, 0x09, 0x7F, 0}},
         {Step(kStepMoveLeft, 300), {0, 0x09, 0x80, 0}},
-        {Step(kStepMoveDown, -300), {0, 0x09, 0, 0x80}},
         {Step(kStepMoveBy, 0x8305), {0, 0x09, 0x05, 0xFD}},
         {Step(kStepMoveBy, 0x0583), {0, 0x09, 0xFD, 0x05}},
         {Step(kStepMoveBy, 0xFFFF), {0, 0x09, 0x81, 0x81}},
         {Step(13, 5), {0, 0, 0, 0}},
-        {Step(0, 5), {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(codec_test::Hex(Of(EncodeMacroEvent(c.step))), codec_test::Hex(c.event))

@@ -3,7 +3,6 @@
 #include <numeric>
 
 #include "CodecTestSupport.h"
-#include "MacroBody.h"
 #include "MacroPackets.h"
 
 using namespace codec;
@@ -48,17 +47,6 @@ TEST(MacroPacketsTest, FourteenEventsTravelInTwoChunks) {
     EXPECT_PACKET(output[1], Wire(65, {{0, {0xB3, 0x71, 0x06, 9}}, {4, Slice(stream, 58, 9)}}));
 }
 
-TEST(MacroPacketsTest, FortyTwoEventsAreThreeFullFeatureChunks) {
-    auto body = Counting(174);
-    auto feature = MacroBodyPackets(Dialect::kFeature, 1, body);
-    ASSERT_EQ(feature.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        std::uint8_t more = i < 2 ? 1 : 0;
-        auto offset = static_cast<std::uint8_t>(58 * i);
-        EXPECT_PACKET(feature[i], Wire(65, {{0, {0x52, 0x55, 1, more, offset, 0, 58}}, {7, Slice(body, 58 * i, 58)}}));
-    }
-}
-
 std::vector<int> FullChunksThen(int full, int last) {
     std::vector<int> lengths(static_cast<std::size_t>(full), 58);
     lengths.push_back(last);
@@ -80,6 +68,7 @@ TEST(MacroPacketsTest, ChunkBoundaries) {
         {111, {58, 53}, {58, 58, 0}, {0x03, 0x07, 0x0A}},  // the output stream is 116 bytes: an empty last chunk
         {116, {58, 58}, {58, 58, 5}, {0x03, 0x07, 0x0A}},
         {117, {58, 58, 1}, {58, 58, 6}, {0x03, 0x07, 0x0A}},
+        {174, {58, 58, 58}, {58, 58, 58, 5}, {0x03, 0x07, 0x0B, 0x0E}},  // 42 events: three full feature chunks
         {1022, FullChunksThen(17, 36), FullChunksThen(17, 41), {}},  // 254 events
         {1024, FullChunksThen(17, 38), FullChunksThen(17, 43), {}},
     };
@@ -141,25 +130,6 @@ TEST(MacroPacketsTest, ChunksReassembleIntoTheBody) {
 TEST(MacroPacketsTest, BodiesLargerThanTheMacroAreaAreRefused) {
     EXPECT_TRUE(MacroBodyPackets(Dialect::kFeature, 0, Counting(1025)).empty());
     EXPECT_TRUE(MacroBodyPackets(Dialect::kOutput, 0, Counting(4000)).empty());
-}
-
-TEST(MacroPacketsTest, BuiltBodyOfEveryKindTravelsWhole) {
-    std::vector<MacroStep> steps;
-    for (int type = kStepDelay; type <= kStepMoveBy; ++type) {
-        MacroStep step;
-        step.type = type;
-        step.value = type == kStepMoveBy ? 0x8305 : 'A';
-        step.record_index = type;
-        steps.push_back(step);
-    }
-    MacroHeader header;
-    header.play_times = 2;
-    MacroBody body = BuildMacroBody(header, steps);
-    ASSERT_EQ(body.bytes.size(), 54u);  // 12 events: one packet
-    auto packets = MacroBodyPackets(Dialect::kFeature, 4, body.bytes);
-    ASSERT_EQ(packets.size(), 1u);
-    EXPECT_EQ(codec_test::Hex(Slice(codec_test::ToVector(packets[0]), 0, 5 + 6 + 4)),
-              "52 54 04 00 36 01 02 00 00 00 0C 00 0F 41 00");
 }
 
 }  // namespace

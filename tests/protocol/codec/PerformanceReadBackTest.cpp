@@ -54,20 +54,6 @@ TEST(PerformanceReadBackTest, TheWorkModePicksTheConnectionByte) {
     }
 }
 
-TEST(PerformanceReadBackTest, FeatureBlock) {
-    auto r = DecodePerformance(Dialect::kFeature, FeatureAnswer(), 0, 5);
-    ASSERT_TRUE(r);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(r->dpi[i], (std::array<int, 5>{400, 800, 1600, 3200, 4800}[i]));
-    EXPECT_EQ(r->sensorFlag, 65);
-    EXPECT_EQ(r->liftoffHeight, 1);
-    EXPECT_EQ(r->scrollFlag, 2);
-    EXPECT_EQ(r->dpiFlag, 5);
-    EXPECT_EQ(r->responseTime, 8);
-    EXPECT_FALSE(r->profile);
-    EXPECT_FALSE(r->sleepLight);
-    EXPECT_FALSE(r->battery);
-}
-
 TEST(PerformanceReadBackTest, OutputBlockCarriesProfileSleepAndBattery) {
     for (std::uint8_t id : {0xB4, 0xB6}) {
         auto r = DecodePerformance(Dialect::kOutput, OutputAnswer(id), 1, 5);
@@ -117,6 +103,7 @@ TEST(PerformanceReadBackTest, OtherReportsAreNotABlock) {
     EXPECT_FALSE(DecodePerformance(Dialect::kOutput, Wire(20, {{0, {0xB4, 0x06}}}), 0, 5));
 }
 
+// Sensor byte 0x41 stores sensor_flag 65, liftoff_height 1 and scroll_flag 2.
 TEST(PerformanceConfigTest, ReadBackIsStoredIntoBothDpiKeys) {
     auto r = DecodePerformance(Dialect::kOutput, OutputAnswer(0xB4), 0, 5);
     ASSERT_TRUE(r);
@@ -131,6 +118,14 @@ TEST(PerformanceConfigTest, ReadBackIsStoredIntoBothDpiKeys) {
         {L"button_respondtime", 8}, {L"sleep_light", 10},
     };
     EXPECT_EQ(ConfigValuesOf(*r), expected);
+
+    // The feature block has no profile, sleep time or battery.
+    r = DecodePerformance(Dialect::kFeature, FeatureAnswer(), 0, 5);
+    ASSERT_TRUE(r);
+    expected.erase(expected.end() - 1);
+    expected.insert(expected.begin() + 8, {{L"dpi_x_group3_value", 3200}, {L"dpi_y_group3_value", 3200}});
+    EXPECT_EQ(ConfigValuesOf(*r), expected);
+    EXPECT_FALSE(r->profile || r->sleepLight || r->battery);
 }
 
 TEST(PerformanceConfigTest, CommandsReadTheXKeysAndKeepDefaultsForMissingRows) {
@@ -146,16 +141,10 @@ TEST(PerformanceConfigTest, CommandsReadTheXKeysAndKeepDefaultsForMissingRows) {
         return it->second;
     };
     PerformanceSettings s = SettingsFromConfig(lookup, PerformanceSettings{});
-    EXPECT_EQ(s.dpi.index, 2);
-    EXPECT_EQ(s.dpi.count, 4);
     EXPECT_EQ(s.dpi.values, (std::array<int, 5>{450, 800, 1600, 12000, 4800}));
-    EXPECT_EQ(s.reportRate, 5);
-    EXPECT_EQ(s.sensor.sensorFlag, 12);
-    EXPECT_EQ(s.sensor.liftoffHeight, 2);
-    EXPECT_EQ(s.sensor.scrollFlag, 2);
-    EXPECT_EQ(s.sensor.esportsFlag, 2);
-    EXPECT_EQ(s.responseTime, 4);
-    EXPECT_EQ(s.sleepLight, 30);
+    EXPECT_EQ((std::vector<int>{s.dpi.index, s.dpi.count, s.reportRate, s.sensor.sensorFlag, s.sensor.liftoffHeight,
+                                s.sensor.scrollFlag, s.sensor.esportsFlag, s.responseTime, s.sleepLight}),
+              (std::vector<int>{2, 4, 5, 12, 2, 2, 2, 4, 30}));
 
     PerformanceSettings fallback;
     fallback.reportRate = 1;

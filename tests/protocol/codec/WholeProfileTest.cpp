@@ -98,15 +98,4 @@ TEST(WholeProfileTest, EmptyProfileAndOutOfRangeValues) {
     EXPECT_FALSE(BuildWholeProfile(6, s, {}));
 }
 
-TEST(WholeProfileTest, SensorByte) {
-    struct Case {
-        SensorSettings sensor;
-        int byte;
-    };
-    for (const Case& c : {Case{{2, 12, 2, 1}, 0x4E}, Case{{1, 53, 1, 0}, 0x15}, Case{{1, 0, 1, 2}, 0x81},
-                          Case{{2, 28, 2, 2}, 0xDE}, Case{{1, 3, 1, 1}, 0x01}}) {
-        EXPECT_EQ(SensorByte(c.sensor), c.byte);
-    }
-}
-
 }  // namespace
