@@ -3,10 +3,12 @@
 // the elements over it, and a cursor (a current element within a current parent).
 // Edits splice the text in place, so what is saved is exactly the text as built.
 // Used by one thread at a time.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CString.h"
+#include "XmlEncoding.h"
 #include "XmlParser.h"
 
 class XmlDocument {
@@ -53,6 +55,7 @@ private:
     bool Parse();
     void Clear();
     void AddRecord(const wchar_t* name, const std::vector<std::pair<const wchar_t*, std::wstring>>& attributes);
+    xml::Encoding NamedEncoding(const std::string& bytes, std::optional<xml::CodePageConverter>& converter);
     void DecodeFile(const std::string& bytes, std::wstring& text);
     bool EncodeFile(std::string& bytes);
 

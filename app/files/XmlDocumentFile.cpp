@@ -72,23 +72,43 @@ bool XmlDocument::LoadFromBytes(const std::string& bytes) {
     return ok;
 }
 
+// What the start of a file without a byte-order mark names, if the name is one we
+// can read that start in; unusable names are recorded and count as none.
+Encoding XmlDocument::NamedEncoding(const std::string& bytes, std::optional<xml::CodePageConverter>& converter) {
+    std::wstring head = utf::Utf8ToWide(std::string_view(bytes).substr(0, kSniffLength));
+    std::wstring named = xml::DeclaredEncoding(head);
+    if (named.empty()) named = xml::MetaCharset(head);
+    if (named.empty()) return !bytes.empty() && bytes[0] == '<' ? Encoding::kUtf8 : Encoding::kUnknown;
+    Encoding encoding = xml::BuiltInEncoding(named);
+    if (encoding == Encoding::kUnknown) {
+        converter = xml::CodePageConverter::Find(named);
+        if (!converter) {
+            AddRecord(L"unknown_encoding", {{L"encoding", named}});
+            return Encoding::kUnknown;
+        }
+        encoding = Encoding::kConverter;
+    }
+    // The name was read as 8-bit text, so it cannot be right if the encoding
+    // writes markup differently (UTF-16, EBCDIC).
+    bool fits = encoding == Encoding::kUtf8 || (encoding == Encoding::kConverter && converter->IsAsciiCompatible());
+    if (!fits) {
+        AddRecord(L"encoding_mismatch", {{L"encoding", named}});
+        converter.reset();
+        return Encoding::kUnknown;
+    }
+    return encoding;
+}
+
 void XmlDocument::DecodeFile(const std::string& bytes, std::wstring& text) {
     Encoding encoding = Encoding::kUnknown;
+    std::optional<xml::CodePageConverter> converter;
     std::size_t skip = 0;
     if (StartsWith(bytes, "\xEF\xBB\xBF")) { encoding = Encoding::kUtf8; skip = 3; }
     else if (StartsWith(bytes, "\xFF\xFE")) { encoding = Encoding::kUtf16Le; skip = 2; }
     else if (StartsWith(bytes, "\xFE\xFF")) { encoding = Encoding::kUtf16Be; skip = 2; }
     if (skip) AddRecord(L"bom", {{L"encoding", xml::EncodingName(encoding)}});
     if (encoding == Encoding::kUnknown) encoding = SniffUtf16(bytes);
-    if (encoding == Encoding::kUnknown) {
-        std::wstring head = utf::Utf8ToWide(std::string_view(bytes).substr(0, kSniffLength));
-        std::wstring named = xml::DeclaredEncoding(head);
-        if (named.empty()) named = xml::MetaCharset(head);
-        encoding = xml::EncodingFromName(named);
-        // A 16-bit encoding cannot be named inside 8-bit text: the name is wrong.
-        if (encoding == Encoding::kUtf16Le || encoding == Encoding::kUtf16Be) encoding = Encoding::kUnknown;
-        if (named.empty() && !bytes.empty() && bytes[0] == '<') encoding = Encoding::kUtf8;
-    }
+    if (encoding == Encoding::kUnknown) encoding = NamedEncoding(bytes, converter);
     std::string_view body = std::string_view(bytes).substr(skip);
     if (encoding == Encoding::kUtf16Le || encoding == Encoding::kUtf16Be) {
         bool bigEndian = encoding == Encoding::kUtf16Be;
@@ -107,16 +127,23 @@ void XmlDocument::DecodeFile(const std::string& bytes, std::wstring& text) {
         if (!utf::IsValidUtf8(body)) AddRecord(L"truncation_error", {{L"encoding", L"UTF-8"}});
         text = utf::Utf8ToWide(body);
     } else {
-        std::size_t lost = xml::DecodeSingleByte(encoding, body, text);
-        if (lost) AddRecord(L"truncation_error", {{L"encoding", xml::EncodingName(encoding)}, {L"count", Number(lost)}});
+        std::size_t lost = converter->Decode(body, text);
+        if (lost) AddRecord(L"truncation_error", {{L"encoding", converter->Name()}, {L"count", Number(lost)}});
     }
     AddRecord(L"converted_to", {{L"encoding", L"UTF-16"}, {L"length", Number(text.size())}});
 }
 
 bool XmlDocument::EncodeFile(std::string& bytes) {
-    Encoding encoding = xml::EncodingFromName(xml::DeclaredEncoding(m_text.str()));
-    if (encoding == Encoding::kUnknown) encoding = Encoding::kUtf8;
+    std::wstring named = xml::DeclaredEncoding(m_text.str());
+    Encoding encoding = named.empty() ? Encoding::kUtf8 : xml::BuiltInEncoding(named);
+    std::optional<xml::CodePageConverter> converter;
+    if (encoding == Encoding::kUnknown) {
+        converter = xml::CodePageConverter::Find(named);
+        encoding = converter ? Encoding::kConverter : Encoding::kUtf8;
+        if (!converter) AddRecord(L"unknown_encoding", {{L"encoding", named}});
+    }
     std::size_t lost = 0;
+    std::wstring written = xml::EncodingName(encoding);
     if (encoding == Encoding::kUtf8) {
         bytes = utf::WideToUtf8(m_text.str());
     } else if (encoding == Encoding::kUtf16Le || encoding == Encoding::kUtf16Be) {
@@ -124,9 +151,11 @@ bool XmlDocument::EncodeFile(std::string& bytes) {
         bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
         AppendUnits(bytes, utf::WideToUtf16(m_text.str()), bigEndian);
     } else {
-        lost = xml::EncodeSingleByte(encoding, m_text.str(), bytes);
+        bytes.clear();
+        lost = converter->Encode(m_text.str(), bytes);
+        written = converter->Name();
     }
-    AddRecord(L"converted_from", {{L"encoding", xml::EncodingName(encoding)}, {L"length", Number(m_text.str().size())}});
+    AddRecord(L"converted_from", {{L"encoding", written}, {L"length", Number(m_text.str().size())}});
     if (lost) AddRecord(L"conversion_loss", {{L"count", Number(lost)}});
     return lost == 0;
 }

@@ -93,10 +93,14 @@ TEST(XmlEncodingTest, UndeclaredEightBitTextIsDetected) {
         // Not starting with '<': checked for UTF-8, else the ANSI code page.
         {"det-utf8.xml", "\r\n<a v=\"\xC3\xA9\"/>", L"\xE9", L"<utf8_detection encoding=\"UTF-8\"/>"},
         {"det-ansi.xml", "\r\n<a v=\"\xE9\"/>", L"\xE9", L"<utf8_detection"},
-        // An encoding nobody knows counts as none named.
-        {"det-unknown.xml", "<?xml version=\"1.0\" encoding=\"x-klingon\"?><a v=\"\xE9\"/>", L"\xE9", L"<utf8_detection"},
+        // An encoding the converter does not know is reported, then detected.
+        {"det-unknown.xml", "<?xml version=\"1.0\" encoding=\"x-klingon\"?><a v=\"\xE9\"/>", L"\xE9",
+         L"<unknown_encoding encoding=\"x-klingon\"/><utf8_detection"},
         {"det-unknown-utf8.xml", "<?xml version=\"1.0\" encoding=\"x-klingon\"?><a v=\"\xC3\xA9\"/>", L"\xE9",
-         L"<utf8_detection encoding=\"UTF-8\"/>"},
+         L"<unknown_encoding encoding=\"x-klingon\"/><utf8_detection encoding=\"UTF-8\"/>"},
+        // A 16-bit encoding named in 8-bit text cannot be right.
+        {"det-mismatch.xml", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><a v=\"\xC3\xA9\"/>", L"\xE9",
+         L"<encoding_mismatch encoding=\"UTF-16\"/><utf8_detection encoding=\"UTF-8\"/>"},
         // Starting with '<' and naming nothing: UTF-8, bad bytes replaced and reported.
         {"det-bad-utf8.xml", "<a v=\"\xE9\"/>", L"\xFFFD", L"<truncation_error encoding=\"UTF-8\"/>"},
         // The charset of an HTML page.
@@ -113,6 +117,52 @@ TEST(XmlEncodingTest, UndeclaredEightBitTextIsDetected) {
     }
 }
 
+// Every encoding the platform's converter knows is read as the file names it,
+// the multi-byte East Asian ones included, and written back the same way.
+TEST(XmlEncodingTest, CodePagesOfThePlatformConverterAreHonoured) {
+    struct Case { const char* name; std::string bytes; std::wstring text; };
+    const Case cases[] = {
+        {"Shift_JIS", "\x93\xFA\x96\x7B\x8C\xEA", L"\x65E5\x672C\x8A9E"},
+        {"EUC-JP", "\xC6\xFC\xCB\xDC\xB8\xEC", L"\x65E5\x672C\x8A9E"},
+        {"GB2312", "\xD6\xD0\xCE\xC4", L"\x4E2D\x6587"},
+        {"GBK", "\xD6\xD0\xCE\xC4", L"\x4E2D\x6587"},
+#ifndef _WIN32
+        // Windows converts it with a component Wine lacks.
+        {"GB18030", "\xD6\xD0\xCE\xC4\x81\x39\xEE\x39", L"\x4E2D\x6587\x3400"},
+#endif
+        {"Big5", "\xA4\xA4\xA4\xE5", L"\x4E2D\x6587"},
+        {"EUC-KR", "\xC7\xD1\xB1\xB9\xBE\xEE", L"\xD55C\xAD6D\xC5B4"},
+        {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2", L"\x41F\x440\x438\x432\x435\x442"},
+        {"KOI8-R", "\xF0\xD2\xC9\xD7\xC5\xD4", L"\x41F\x440\x438\x432\x435\x442"},
+        {"ISO-8859-9", "\xF0\xDD\xFE", L"\x11F\x130\x15F"},
+        {"windows-1254", "\xF0\xDD\xFE", L"\x11F\x130\x15F"},
+        {"iso-8859-15", "\xA4", L"\x20AC"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string head = std::string("<?xml version=\"1.0\" encoding=\"") + c.name + "\"?>\r\n<a v=\"";
+        XmlDocument doc;
+        ASSERT_TRUE(doc.LoadFromBytes(head + c.bytes + "\"/>")) << testing::PrintToString(doc.GetResult().str());
+        ASSERT_TRUE(doc.FindNextElement(L"a"));
+        EXPECT_EQ(doc.GetAttribute(L"v").str(), c.text);
+        EXPECT_EQ(doc.GetResult().Find(L"truncation_error"), -1);
+        ASSERT_TRUE(doc.SetAttribute(L"v", CString(c.text + L"!")));
+        std::string saved;
+        EXPECT_TRUE(doc.SaveToBytes(saved));
+        EXPECT_EQ(saved, head + c.bytes + "!\"/>");
+    }
+}
+
+TEST(XmlEncodingTest, BytesTheCodePageLacksAreReportedOnReading) {
+    // 0x81 starts a two-byte character in Shift_JIS; a blank cannot end one.
+    XmlDocument doc;
+    doc.LoadFromBytes("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><a v=\"x\x81 y\"/>");
+    EXPECT_NE(doc.GetResult().Find(L"<truncation_error encoding=\"Shift_JIS\" count=\""), -1)
+        << testing::PrintToString(doc.GetResult().str());
+    ASSERT_TRUE(doc.FindNextElement(L"a"));
+    EXPECT_EQ(doc.GetAttribute(L"v").str(), L"x\xFFFD y");
+}
+
 TEST(XmlEncodingTest, SavesInTheDeclaredEncoding) {
     struct Case { const wchar_t* encoding; std::string bytes; };
     const Case cases[] = {
@@ -127,6 +177,10 @@ TEST(XmlEncodingTest, SavesInTheDeclaredEncoding) {
         XmlDocument doc;
         doc.SetDocumentText(Document(c.encoding).c_str());
         CString path = file::Join(L".", L"save-test.xml");
+        bool known = std::wstring(c.encoding) != L"no-such-encoding";
+        std::string scratch;
+        EXPECT_TRUE(doc.SaveToBytes(scratch));
+        EXPECT_EQ(doc.GetResult().Find(L"<unknown_encoding encoding=\"no-such-encoding\"/>") != -1, !known);
         ASSERT_TRUE(doc.SaveToFile(path));
         std::string bytes;
         ASSERT_TRUE(file::ReadAll(path, bytes));
