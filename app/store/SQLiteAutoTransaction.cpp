@@ -4,7 +4,7 @@
 
 #include "SQLiteDB.h"
 
-SQLiteAutoTransaction::SQLiteAutoTransaction(SQLiteDB* db) : m_db(db) {
+SQLiteAutoTransaction::SQLiteAutoTransaction(SQLiteDB* db, Mode mode) : m_db(db), m_mode(mode) {
     Begin();
 }
 
@@ -14,7 +14,7 @@ SQLiteAutoTransaction::~SQLiteAutoTransaction() {
 
 bool SQLiteAutoTransaction::Begin() {
     if (!m_db || m_active || !m_db->IsOpen()) return false;
-    m_active = m_db->Exec("BEGIN") == SQLITE_OK;
+    m_active = m_db->Exec(m_mode == Mode::kImmediate ? "BEGIN IMMEDIATE" : "BEGIN") == SQLITE_OK;
     return m_active;
 }
 

@@ -5,7 +5,15 @@ class SQLiteDB;
 
 class SQLiteAutoTransaction {
 public:
-    explicit SQLiteAutoTransaction(SQLiteDB* db);
+    enum class Mode {
+        kDeferred,   // takes the write lock at the first write
+        // Takes the write lock at once. For a change that reads before it
+        // writes: another connection cannot commit in between, so what was read
+        // is still true when the writes run (a deferred one would fail there).
+        kImmediate,
+    };
+
+    explicit SQLiteAutoTransaction(SQLiteDB* db, Mode mode = Mode::kDeferred);
     virtual ~SQLiteAutoTransaction();
     SQLiteAutoTransaction(const SQLiteAutoTransaction&) = delete;
     SQLiteAutoTransaction& operator=(const SQLiteAutoTransaction&) = delete;
@@ -20,5 +28,6 @@ public:
 
 private:
     SQLiteDB* m_db;
+    Mode m_mode;
     bool m_active = false;
 };

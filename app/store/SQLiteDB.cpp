@@ -26,28 +26,51 @@ SQLiteDB::~SQLiteDB() {
     Close();
 }
 
-bool SQLiteDB::Open(const char* pathUtf8, int flags) {
+bool SQLiteDB::Open(const char* pathUtf8, int flags, const Vetting& vet) {
+    m_foundDamage = false;
+    m_openError = SQLITE_MISUSE;
     if (m_db) {
         sqlite3_interrupt(m_db);
         if (!Close()) return false;
     }
     if (!pathUtf8) return false;
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(pathUtf8, &db, flags, nullptr);
+    int rc = sqlite3_open_v2(pathUtf8, &db, flags, nullptr) & 0xFF;
     m_db = db;
-    if (rc == SQLITE_OK) sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
-    if (rc != SQLITE_OK || !IsSoundDatabase() || !Configure()) {
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        // Until the file is accepted, closing must not fold a write-ahead log
+        // into it: a refused file stays exactly as it was.
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        rc = CheckSoundness();
+        m_foundDamage = rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB;
+        if (rc == SQLITE_OK && vet) {
+            rc = vet(*this) & 0xFF;
+            m_foundDamage = rc == SQLITE_ERROR || rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB;
+        }
+        if (rc == SQLITE_OK && !Configure()) {
+            rc = sqlite3_errcode(m_db) & 0xFF;
+            if (rc == SQLITE_OK) rc = SQLITE_ERROR;
+        }
+    }
+    if (rc != SQLITE_OK) {
+        m_openError = rc;
         sqlite3_close(m_db);
         m_db = nullptr;
         return false;
     }
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    m_openError = SQLITE_OK;
     return true;
 }
 
-bool SQLiteDB::IsSoundDatabase() {
+// SQLITE_OK for a sound file; SQLITE_CORRUPT when the check finds damage;
+// otherwise the error that kept it from reading the file.
+int SQLiteDB::CheckSoundness() {
     bool sound = true;
-    int rc = sqlite3_exec(m_db, "PRAGMA quick_check(1)", CheckCallback, &sound, nullptr);
-    return rc == SQLITE_OK && sound;
+    int rc = sqlite3_exec(m_db, "PRAGMA quick_check(1)", CheckCallback, &sound, nullptr) & 0xFF;
+    if (rc == SQLITE_OK && !sound) return SQLITE_CORRUPT;
+    return rc;
 }
 
 bool SQLiteDB::Configure() {

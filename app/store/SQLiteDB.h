@@ -2,6 +2,7 @@
 // Owner of one SQLite connection. With no connection open every call fails
 // softly: SQLITE_MISUSE, false or -1, never an exception.
 #include <cstdint>
+#include <functional>
 
 struct sqlite3;
 class SQLiteStatement;
@@ -17,11 +18,26 @@ public:
     SQLiteDB(const SQLiteDB&) = delete;
     SQLiteDB& operator=(const SQLiteDB&) = delete;
 
+    // Decides whether a sound file is one the caller can use, before the
+    // connection changes anything about the file (its journal mode). SQLITE_OK
+    // accepts it; SQLITE_ERROR (tables of another layout), SQLITE_CORRUPT and
+    // SQLITE_NOTADB refuse it as unusable; other codes as not reachable now.
+    // Whatever it writes must be undone when it refuses.
+    using Vetting = std::function<int(SQLiteDB&)>;
+
     // Closes any open connection, then opens the file. A file that is not a
-    // sound database is refused before anything is written to it. An accepted
-    // connection runs in WAL mode with synchronous = NORMAL: a crash can lose
-    // the last writes but never corrupts the file.
-    bool Open(const char* pathUtf8, int flags);
+    // sound database, or that `vet` refuses, is refused before anything is
+    // written to it (FoundDamage tells that apart from a file that could not
+    // be opened at all). An accepted connection runs in WAL mode with
+    // synchronous = NORMAL: a crash can lose the last writes but never
+    // corrupts the file.
+    bool Open(const char* pathUtf8, int flags, const Vetting& vet = {});
+    // Why the last Open failed (SQLITE_OK after a success).
+    int OpenError() const { return m_openError; }
+    // True when the last Open was refused because the file is damaged, no
+    // database, or of another layout; false after a success or a failure to
+    // reach the file (missing folder, no permission, locked by another program).
+    bool FoundDamage() const { return m_foundDamage; }
     // False (and the connection kept) when SQLite refuses because statements are live.
     bool Close();
     bool IsOpen() const { return m_db != nullptr; }
@@ -34,8 +50,10 @@ public:
     int Changes() const;
 
 private:
-    bool IsSoundDatabase();
+    int CheckSoundness();
     bool Configure();
 
     sqlite3* m_db = nullptr;
+    int m_openError = 0;
+    bool m_foundDamage = false;
 };

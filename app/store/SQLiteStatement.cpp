@@ -48,6 +48,10 @@ int SQLiteStatement::ColumnInt(int column) const {
     return m_stmt ? sqlite3_column_int(m_stmt, column) : 0;
 }
 
+long long SQLiteStatement::ColumnInt64(int column) const {
+    return m_stmt ? sqlite3_column_int64(m_stmt, column) : 0;
+}
+
 const char* SQLiteStatement::ColumnText(int column) const {
     return m_stmt ? reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column)) : nullptr;
 }

@@ -20,6 +20,7 @@ public:
     int Step();
     // Column indexes start at 0. A NULL or missing column reads as 0 or "".
     int ColumnInt(int column) const;
+    long long ColumnInt64(int column) const;
     const char* ColumnText(int column) const;
     CString ColumnString(int column) const;
 

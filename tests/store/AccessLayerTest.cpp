@@ -110,6 +110,56 @@ TEST_F(AccessLayerTest, TransactionCommitsAtScopeEndAndRollsBackOnRequest) {
     EXPECT_EQ(Count(), 2);
 }
 
+// A crash of the machine may lose the last writes but must never leave a
+// damaged file: write-ahead log with synchronous NORMAL (OFF would not sync
+// the log at checkpoints, and a power cut could then corrupt the file).
+TEST_F(AccessLayerTest, ConnectionSurvivesACrashOfTheMachine) {
+    SQLiteStatement s;
+    ASSERT_EQ(m_db.Prepare(s, "PRAGMA journal_mode"), SQLITE_OK);
+    ASSERT_EQ(s.Step(), SQLITE_ROW);
+    EXPECT_STREQ(s.ColumnText(0), "wal");
+    ASSERT_EQ(m_db.Prepare(s, "PRAGMA synchronous"), SQLITE_OK);
+    ASSERT_EQ(s.Step(), SQLITE_ROW);
+    EXPECT_EQ(s.ColumnInt(0), 1) << "NORMAL";
+}
+
+// With a rollback journal, a reader holding its lock makes COMMIT fail with
+// the transaction still open. Left open, it would swallow every later write
+// of the program and lose them all when the program ends.
+TEST_F(AccessLayerTest, FailedCommitRollsBackAndLeavesNoTransactionOpen) {
+    ASSERT_EQ(m_db.Exec("PRAGMA journal_mode = DELETE; PRAGMA busy_timeout = 20"), SQLITE_OK);
+    RawDb reader(m_path);
+    ASSERT_TRUE(reader.Exec("BEGIN; SELECT count(*) FROM t;"));
+    {
+        SQLiteAutoTransaction transaction(&m_db);
+        ASSERT_EQ(m_db.Exec("INSERT INTO t(a) VALUES (1)"), SQLITE_OK);
+        EXPECT_FALSE(transaction.Commit());
+        EXPECT_FALSE(transaction.IsActive());
+    }
+    EXPECT_EQ(Count(), 0) << "the insert was rolled back";
+    EXPECT_EQ(m_db.Exec("BEGIN"), SQLITE_OK) << "no transaction was left open";
+    m_db.Exec("ROLLBACK");
+    ASSERT_TRUE(reader.Exec("COMMIT"));
+    {
+        SQLiteAutoTransaction transaction(&m_db);
+        m_db.Exec("INSERT INTO t(a) VALUES (2)");
+        EXPECT_TRUE(transaction.Commit());
+    }
+    EXPECT_EQ(RawDb(m_path).Int("SELECT count(*) FROM t"), 1);
+}
+
+TEST_F(AccessLayerTest, ImmediateTransactionTakesTheWriteLockAtOnce) {
+    RawDb other(m_path);
+    {
+        SQLiteAutoTransaction transaction(&m_db, SQLiteAutoTransaction::Mode::kImmediate);
+        ASSERT_TRUE(transaction.IsActive());
+        EXPECT_FALSE(other.Exec("PRAGMA busy_timeout = 0; BEGIN IMMEDIATE"));
+    }
+    SQLiteAutoTransaction deferred(&m_db);
+    ASSERT_TRUE(deferred.IsActive());
+    EXPECT_TRUE(other.Exec("BEGIN IMMEDIATE; ROLLBACK"));
+}
+
 TEST(AccessLayerClosedTest, ClosedConnectionRefusesEverything) {
     SQLiteDB db;
     SQLiteStatement s;
@@ -129,88 +179,3 @@ TEST(AccessLayerClosedTest, ClosedConnectionRefusesEverything) {
     EXPECT_FALSE(none.Begin());
 }
 
-// Every operation of a store with no file open reports failure and leaves the
-// caller's output empty; none of them throws or crashes.
-TEST(ClosedStoreTest, EveryOperationFailsSoftly) {
-    SettingsDatabase store;
-    store.SetDeviceType(250);
-    CString text = L"stale";
-    int number = 42;
-    std::vector<ProfileRecord> profiles(2);
-    std::vector<KeyAssignment> keys(2);
-    std::vector<MacroHeader> macros(2);
-    std::vector<MacroStep> steps(2);
-    std::vector<LightRecord> lights(2);
-    KeyAssignment key;
-    key.macro_value = 1;
-    MacroHeader header;
-    LightRecord light;
-
-    EXPECT_FALSE(store.IsOpen());
-    EXPECT_FALSE(store.ResetAllTables());
-    EXPECT_FALSE(store.SetConfigValue(1, L"dpi_index", L"2"));
-    EXPECT_FALSE(store.SetConfigValue(1, L"dpi_index", 2));
-    EXPECT_FALSE(store.GetConfigValue(1, L"dpi_index", text));
-    EXPECT_TRUE(text.IsEmpty());
-    EXPECT_FALSE(store.GetConfigInt(1, L"dpi_index", number));
-    EXPECT_EQ(number, 42);
-    EXPECT_EQ(store.EnsureProfiles(), 0);
-    EXPECT_FALSE(store.RenameProfile(1, L"x"));
-    text = L"stale";
-    EXPECT_FALSE(store.GetProfileName(1, text));
-    EXPECT_TRUE(text.IsEmpty());
-    EXPECT_EQ(store.ListProfiles(profiles), 0);
-    EXPECT_TRUE(profiles.empty());
-    EXPECT_FALSE(store.SetActiveProfile(1));
-    EXPECT_EQ(store.GetActiveProfile(), 0);
-
-    EXPECT_EQ(store.SaveKeyAssignment(key), 0);
-    EXPECT_FALSE(store.GetKeyAssignment(1, 0, 1, key));
-    EXPECT_FALSE(store.SetKeyDescription(1, 0, 1, L"x"));
-    EXPECT_EQ(store.ListKeyAssignments(1, 0, keys), 0);
-    EXPECT_TRUE(keys.empty());
-    EXPECT_FALSE(store.DeleteProfileKeys(1));
-
-    EXPECT_EQ(store.AddMacro(L"m"), 0);
-    EXPECT_EQ(store.AddMacroWithSettings(header), 0);
-    EXPECT_EQ(store.CopyMacro(1, L"c"), 0);
-    EXPECT_FALSE(store.RenameMacro(1, L"x"));
-    EXPECT_FALSE(store.UpdateMacro(header));
-    EXPECT_FALSE(store.GetMacro(1, header));
-    EXPECT_EQ(store.ListMacros(macros), 0);
-    EXPECT_TRUE(macros.empty());
-    EXPECT_FALSE(store.DeleteMacro(1));
-    EXPECT_EQ(store.AddMacroStep(MacroStep{}), 0);
-    EXPECT_FALSE(store.SaveMacroSteps({MacroStep{}}));
-    EXPECT_FALSE(store.ReplaceMacroSteps(1, {MacroStep{}}));
-    EXPECT_FALSE(store.DeleteMacroSteps(1));
-    EXPECT_EQ(store.ListMacroSteps(1, steps), 0);
-    EXPECT_TRUE(steps.empty());
-
-    EXPECT_EQ(store.CountLights(1), 0);
-    EXPECT_FALSE(store.EnsureDefaultLights(1));
-    EXPECT_FALSE(store.DeleteProfileLights(1));
-    EXPECT_EQ(store.AddLight(light), 0);
-    EXPECT_FALSE(store.UpdateLight(1, 0, light));
-    EXPECT_FALSE(store.SetLightBrightness(1, 0, 1));
-    EXPECT_FALSE(store.SetLightSpeed(1, 0, 1));
-    EXPECT_FALSE(store.SetLightColor(1, 0, 1));
-    EXPECT_FALSE(store.SetActiveLightMode(1, 0));
-    EXPECT_EQ(store.GetActiveLightMode(1), 0);
-    EXPECT_FALSE(store.GetLight(1, 0, light));
-    EXPECT_EQ(store.ListLights(1, lights), 0);
-    EXPECT_TRUE(lights.empty());
-    store.CloseIfOpen();
-    EXPECT_EQ(store.DeviceType(), 250);
-}
-
-TEST_F(StoreTest, OperationsFailSoftlyAfterClose) {
-    ASSERT_EQ(m_store.EnsureProfiles(), 1);
-    m_store.CloseIfOpen();
-    std::vector<ProfileRecord> profiles;
-    EXPECT_EQ(m_store.ListProfiles(profiles), 0);
-    EXPECT_FALSE(m_store.SetConfigValue(1, L"dpi_index", 2));
-    EXPECT_EQ(m_store.EnsureProfiles(), 0);
-    RawDb raw(DbPath());
-    EXPECT_EQ(raw.Value("SELECT value FROM t_configdata WHERE profile = 1 AND key = 'dpi_index'"), "1");
-}
