@@ -61,3 +61,11 @@ std::vector<ConfigDefault> DefaultConfig(int t) {
     for (int i = 0; i < 6; ++i) rows.push_back({kDpiRgb[i], Number(kDpiGroups[i].colour)});
     return rows;
 }
+
+bool IsConfigKey(const CString& key) {
+    static const std::vector<ConfigDefault> rows = DefaultConfig(0);
+    for (const ConfigDefault& row : rows) {
+        if (key == row.key) return true;
+    }
+    return false;
+}

@@ -11,3 +11,5 @@ struct ConfigDefault {
 };
 
 std::vector<ConfigDefault> DefaultConfig(int deviceType);
+// One of the keys above (the same for every device type).
+bool IsConfigKey(const CString& key);

@@ -9,3 +9,7 @@ struct ProfileRecord {
     int type = 0;   // always 0
     int status = 0;
 };
+
+// Profiles are numbered 1 to 5: the mouse keeps five.
+constexpr int kFirstProfile = 1;
+constexpr int kLastProfile = 5;

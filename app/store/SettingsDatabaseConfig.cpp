@@ -27,6 +27,9 @@ bool ParseInt(const CString& text, int& value) {
 }  // namespace
 
 bool SettingsDatabase::SetConfigValue(int profile, const CString& key, const CString& value) {
+    // A row the program never reads is no setting: a caller's slip must not
+    // grow the file with it.
+    if (profile < kFirstProfile || profile > kLastProfile || !IsConfigKey(key)) return false;
     LockGuard guard(m_lock);
     if (!Query(m_db, kUpdateValue, value, profile, key).Run()) return false;
     // A file from another version may lack the row; storing nothing while

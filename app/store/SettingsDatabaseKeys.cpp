@@ -19,9 +19,9 @@ const char* const kSetKeyDesc =
     "UPDATE t_key_macro_data SET macro_desc = ? WHERE profile = ? and fn_layer = ? and key_code = ?";
 const char* const kDeleteProfileKeys = "DELETE FROM t_key_macro_data WHERE profile = ?";
 
-KeyAssignment ReadKey(const Query& q) {
-    KeyAssignment r;
-    r.key_id = q.Int(0);
+// False for a row whose identifier a caller could not hold.
+bool ReadKey(const Query& q, KeyAssignment& r) {
+    if (!q.Id(0, r.key_id)) return false;
     r.profile = q.Int(1);
     r.fn_layer = q.Int(2);
     r.key_code = q.Int(3);
@@ -32,7 +32,7 @@ KeyAssignment ReadKey(const Query& q) {
     r.macro_value2 = q.Int(8);
     r.macro_value3 = q.Int(9);
     r.macro_desc = q.Text(10);
-    return r;
+    return true;
 }
 
 }  // namespace
@@ -63,8 +63,9 @@ int SettingsDatabase::SaveKeyAssignment(const KeyAssignment& r) {
 bool SettingsDatabase::GetKeyAssignment(int profile, int fnLayer, int keyCode, KeyAssignment& record) {
     LockGuard guard(m_lock);
     Query q(m_db, kSelectKey, profile, fnLayer, keyCode);
-    if (!q.Next()) return false;
-    record = ReadKey(q);
+    KeyAssignment read;
+    if (!q.Next() || !ReadKey(q, read)) return false;
+    record = read;
     return true;
 }
 
@@ -77,7 +78,9 @@ int SettingsDatabase::ListKeyAssignments(int profile, int fnLayer, std::vector<K
     LockGuard guard(m_lock);
     records.clear();
     Query q(m_db, kSelectKeys, profile, fnLayer);
-    while (q.Next()) records.push_back(ReadKey(q));
+    for (KeyAssignment r; q.Next();) {
+        if (ReadKey(q, r)) records.push_back(r);
+    }
     return static_cast<int>(records.size());
 }
 

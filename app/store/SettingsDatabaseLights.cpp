@@ -27,9 +27,9 @@ const char* const kSelectLights =
     "SELECT light_id, profile, name, mode, brightness, speed, direction, colorful, colorindex, color_value, "
     "config_func, reserved, status FROM t_light_data WHERE profile = ?";
 
-LightRecord ReadLight(const Query& q) {
-    LightRecord r;
-    r.light_id = q.Int(0);
+// False for a row whose identifier a caller could not hold.
+bool ReadLight(const Query& q, LightRecord& r) {
+    if (!q.Id(0, r.light_id)) return false;
     r.profile = q.Int(1);
     r.name = q.Text(2);
     r.mode = q.Int(3);
@@ -42,7 +42,7 @@ LightRecord ReadLight(const Query& q) {
     r.config_func = q.Int(10);
     r.reserved = q.Int(11);
     r.status = q.Int(12);
-    return r;
+    return true;
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ bool SettingsDatabase::EnsureDefaultLights(int profile) {
     LockGuard guard(m_lock);
     // The UI thread and the worker both get here on first use of a profile;
     // counting and creating as one change leaves exactly one set.
-    SQLiteAutoTransaction transaction(&m_db);
+    SQLiteAutoTransaction transaction(&m_db, SQLiteAutoTransaction::Mode::kImmediate);
     if (!transaction.IsActive()) return false;
     if (CountLightsLocked(profile) > 0) return transaction.Commit();
     for (const LightRecord& light : DefaultLights(profile, m_deviceType)) {
@@ -142,8 +142,9 @@ int SettingsDatabase::GetActiveLightMode(int profile) {
 bool SettingsDatabase::GetLight(int profile, int mode, LightRecord& record) {
     LockGuard guard(m_lock);
     Query q(m_db, kSelectLight, profile, mode);
-    if (!q.Next()) return false;
-    record = ReadLight(q);
+    LightRecord read;
+    if (!q.Next() || !ReadLight(q, read)) return false;
+    record = read;
     return true;
 }
 
@@ -151,6 +152,8 @@ int SettingsDatabase::ListLights(int profile, std::vector<LightRecord>& records)
     LockGuard guard(m_lock);
     records.clear();
     Query q(m_db, kSelectLights, profile);
-    while (q.Next()) records.push_back(ReadLight(q));
+    for (LightRecord r; q.Next();) {
+        if (ReadLight(q, r)) records.push_back(r);
+    }
     return static_cast<int>(records.size());
 }

@@ -24,27 +24,26 @@ const char* const kSelectSteps =
     "SELECT record_id, macro_id, type, record_index, desc, value, delay_time FROM t_macrorecord "
     "WHERE macro_id = ? ORDER BY record_index ASC, record_id ASC";
 
-MacroHeader ReadHeader(const Query& q) {
-    MacroHeader h;
-    h.macro_id = q.Int(0);
+// False for a row whose identifier a caller could not hold.
+bool ReadHeader(const Query& q, MacroHeader& h) {
+    if (!q.Id(0, h.macro_id)) return false;
     h.name = q.Text(1);
     h.play_type = q.Int(2);
     h.play_times = q.Int(3);
     h.delay_type = q.Int(4);
     h.delay_time = q.Int(5);
-    return h;
+    return true;
 }
 
-MacroStep ReadStep(const Query& q) {
-    MacroStep s;
-    s.record_id = q.Int(0);
+bool ReadStep(const Query& q, MacroStep& s) {
+    if (!q.Id(0, s.record_id)) return false;
     s.macro_id = q.Int(1);
     s.type = q.Int(2);
     s.record_index = q.Int(3);
     s.desc = q.Text(4);
     s.value = q.Int(5);
     s.delay_time = q.Int(6);
-    return s;
+    return true;
 }
 
 }  // namespace
@@ -71,19 +70,24 @@ int SettingsDatabase::AddMacroLocked(const MacroHeader& h) {
 
 int SettingsDatabase::CopyMacro(int sourceId, const CString& name) {
     LockGuard guard(m_lock);
+    // The source is read inside the transaction, so the copy is of what is
+    // stored when it is made.
+    SQLiteAutoTransaction transaction(&m_db, SQLiteAutoTransaction::Mode::kImmediate);
+    if (!transaction.IsActive()) return 0;
     MacroHeader header;
     std::vector<MacroStep> steps;
     {
         Query source(m_db, kSelectMacro, sourceId);
-        if (!source.Next()) return 0;
-        header = ReadHeader(source);
+        if (!source.Next() || !ReadHeader(source, header)) {
+            transaction.Rollback();
+            return 0;
+        }
         Query list(m_db, kSelectSteps, sourceId);
-        while (list.Next()) steps.push_back(ReadStep(list));
+        for (MacroStep step; list.Next();) {
+            if (ReadStep(list, step)) steps.push_back(step);
+        }
     }
     header.name = name;
-
-    SQLiteAutoTransaction transaction(&m_db);
-    if (!transaction.IsActive()) return 0;
     int id = AddMacroLocked(header);
     for (const MacroStep& step : steps) {
         if (id == 0 || AddMacroStepLocked(id, step) == 0) {
@@ -107,8 +111,9 @@ bool SettingsDatabase::UpdateMacro(const MacroHeader& h) {
 bool SettingsDatabase::GetMacro(int macroId, MacroHeader& header) {
     LockGuard guard(m_lock);
     Query q(m_db, kSelectMacro, macroId);
-    if (!q.Next()) return false;
-    header = ReadHeader(q);
+    MacroHeader read;
+    if (!q.Next() || !ReadHeader(q, read)) return false;
+    header = read;
     return true;
 }
 
@@ -116,7 +121,9 @@ int SettingsDatabase::ListMacros(std::vector<MacroHeader>& headers) {
     LockGuard guard(m_lock);
     headers.clear();
     Query q(m_db, kSelectMacros);
-    while (q.Next()) headers.push_back(ReadHeader(q));
+    for (MacroHeader h; q.Next();) {
+        if (ReadHeader(q, h)) headers.push_back(h);
+    }
     return static_cast<int>(headers.size());
 }
 
@@ -142,12 +149,18 @@ int SettingsDatabase::AddMacroStepLocked(int macroId, const MacroStep& s) {
 
 bool SettingsDatabase::SaveMacroSteps(const std::vector<MacroStep>& steps) {
     LockGuard guard(m_lock);
-    // One transaction makes a long macro one write to disk instead of one per step.
+    // All or nothing: a macro stored with some of its steps missing would play
+    // something the user never recorded. One transaction also makes a long
+    // macro one write to disk instead of one per step.
     SQLiteAutoTransaction transaction(&m_db);
     if (!transaction.IsActive()) return false;
-    bool ok = true;
-    for (const MacroStep& step : steps) ok = AddMacroStepLocked(step.macro_id, step) > 0 && ok;
-    return transaction.Commit() && ok;
+    for (const MacroStep& step : steps) {
+        if (AddMacroStepLocked(step.macro_id, step) == 0) {
+            transaction.Rollback();
+            return false;
+        }
+    }
+    return transaction.Commit();
 }
 
 bool SettingsDatabase::ReplaceMacroSteps(int macroId, const std::vector<MacroStep>& steps) {
@@ -174,6 +187,8 @@ int SettingsDatabase::ListMacroSteps(int macroId, std::vector<MacroStep>& steps)
     LockGuard guard(m_lock);
     steps.clear();
     Query q(m_db, kSelectSteps, macroId);
-    while (q.Next()) steps.push_back(ReadStep(q));
+    for (MacroStep step; q.Next();) {
+        if (ReadStep(q, step)) steps.push_back(step);
+    }
     return static_cast<int>(steps.size());
 }

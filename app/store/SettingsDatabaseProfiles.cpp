@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kProfileCount = 5;
+constexpr int kProfileCount = kLastProfile - kFirstProfile + 1;
 
 const char* const kInsertProfile = "INSERT INTO t_profile_data(name, status, app, type) VALUES (?, ?, ?, ?);";
 const char* const kCountProfiles = "SELECT count(*) FROM t_profile_data";
@@ -23,7 +23,7 @@ int SettingsDatabase::EnsureProfiles() {
     LockGuard guard(m_lock);
     // Counting and creating under one lock hold and one transaction: two
     // threads arriving together, or a crash half-way, never leave other than five.
-    SQLiteAutoTransaction transaction(&m_db);
+    SQLiteAutoTransaction transaction(&m_db, SQLiteAutoTransaction::Mode::kImmediate);
     if (!transaction.IsActive()) return 0;
     CString word = m_naming ? m_naming->ProfileWord() : CString();
     // A missing language text must not give profiles nameless numbers.
@@ -50,7 +50,8 @@ int SettingsDatabase::CountProfilesLocked() {
 
 int SettingsDatabase::FirstProfileLocked() {
     Query q(m_db, kSelectFirst);
-    return q.Next() ? q.Int(0) : 0;
+    int profile = 0;
+    return q.Next() && q.Id(0, profile) ? profile : 0;
 }
 
 int SettingsDatabase::AddProfileLocked(const CString& name) {
@@ -80,7 +81,7 @@ int SettingsDatabase::ListProfiles(std::vector<ProfileRecord>& profiles) {
     Query q(m_db, kSelectProfiles);
     while (q.Next()) {
         ProfileRecord r;
-        r.profile = q.Int(0);
+        if (!q.Id(0, r.profile)) continue;
         r.name = LocalisedLocked(q.Text(1));
         r.status = q.Int(2);
         r.app = q.Text(3);
@@ -115,5 +116,6 @@ int SettingsDatabase::GetActiveProfile() {
 
 int SettingsDatabase::GetActiveProfileLocked() {
     Query q(m_db, kSelectActive, 1);
-    return q.Next() ? q.Int(0) : 0;
+    int profile = 0;
+    return q.Next() && q.Id(0, profile) ? profile : 0;
 }

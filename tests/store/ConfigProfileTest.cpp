@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "ConfigDefaults.h"
 #include "StoreTestSupport.h"
 #include "Utf.h"
 
@@ -198,36 +199,61 @@ TEST_F(StoreTest, ActivatingAProfileLeavesExactlyOneActive) {
     EXPECT_EQ(raw.Rows("SELECT profile FROM t_profile_data WHERE status = 1"), (std::vector<Row>{{"3"}}));
 }
 
-TEST_F(StoreTest, ConfigValuesAreUpdatedInPlaceOrInserted) {
+TEST_F(StoreTest, ConfigValuesAreUpdatedInPlace) {
     ASSERT_EQ(m_store.EnsureProfiles(), 1);
     EXPECT_TRUE(m_store.SetConfigValue(2, L"dpi_index", 4));
     EXPECT_TRUE(m_store.SetConfigValue(2, L"dpi_group1_rgb", L"123"));
-    EXPECT_TRUE(m_store.SetConfigValue(2, L"new_key", L""));
-    EXPECT_TRUE(m_store.SetConfigValue(2, L"new_key", L"-7"));
+    EXPECT_TRUE(m_store.SetConfigValue(5, L"version", L""));
     CString text;
     int value = 0;
     EXPECT_TRUE(m_store.GetConfigValue(2, L"dpi_index", text));
     EXPECT_EQ(text, L"4");
-    EXPECT_TRUE(m_store.GetConfigInt(2, L"new_key", value));
-    EXPECT_EQ(value, -7);
+    EXPECT_TRUE(m_store.GetConfigInt(2, L"dpi_group1_rgb", value));
+    EXPECT_EQ(value, 123);
     EXPECT_TRUE(m_store.GetConfigInt(1, L"dpi_index", value));
     EXPECT_EQ(value, 1) << "other profiles are untouched";
 
     EXPECT_FALSE(m_store.GetConfigValue(2, L"absent", text));
     EXPECT_TRUE(text.IsEmpty());
-    ASSERT_TRUE(m_store.SetConfigValue(2, L"odd", L"12abc"));
+    {
+        RawDb raw(DbPath());
+        ASSERT_TRUE(raw.Exec("UPDATE t_configdata SET value = '12abc' WHERE profile = 2 AND key = 'dpi_count'"));
+    }
     value = 99;
-    EXPECT_FALSE(m_store.GetConfigInt(2, L"odd", value));
+    EXPECT_FALSE(m_store.GetConfigInt(2, L"dpi_count", value)) << "not a decimal number";
     EXPECT_FALSE(m_store.GetConfigInt(2, L"absent", value));
     EXPECT_EQ(value, 99);
 
     RawDb raw(DbPath());
-    EXPECT_EQ(raw.Int("SELECT count(*) FROM t_configdata WHERE profile = 2"), 37);
-    EXPECT_EQ(raw.Rows("SELECT value, typeof(value) FROM t_configdata WHERE profile = 2 AND key = 'new_key'"),
-              (std::vector<Row>{{"-7", "text"}}));
-    EXPECT_EQ(raw.Int("SELECT count(*) FROM (SELECT profile, key FROM t_configdata GROUP BY profile, key "
-                      "HAVING count(*) > 1)"),
-              0);
+    EXPECT_EQ(raw.Int("SELECT count(*) FROM t_configdata"), 5 * 35);
+    EXPECT_EQ(raw.Rows("SELECT value, typeof(value) FROM t_configdata WHERE profile = 5 AND key = 'version'"),
+              (std::vector<Row>{{"", "text"}}));
+}
+
+// Only the five profiles and the configuration keys are settings: anything
+// else is a caller's slip and must not grow the file.
+TEST_F(StoreTest, ConfigValuesOutsideTheProfilesAndKeysAreRefused) {
+    ASSERT_EQ(m_store.EnsureProfiles(), 1);
+    struct Case { int profile; const wchar_t* key; };
+    const Case refused[] = {
+        {0, L"dpi_index"}, {6, L"dpi_index"}, {-1, L"dpi_index"}, {1, L"dpi_group0_value"}, {1, L"new_key"},
+        {1, L""}, {1, L"DPI_INDEX"}, {1, L"dpi_index "},
+    };
+    for (const Case& c : refused) {
+        EXPECT_FALSE(m_store.SetConfigValue(c.profile, c.key, L"7")) << c.profile << " " << utf::WideToUtf8(c.key);
+    }
+    {
+        RawDb raw(DbPath());
+        EXPECT_EQ(raw.Int("SELECT count(*) FROM t_configdata"), 5 * 35);
+        EXPECT_EQ(raw.Int("SELECT count(*) FROM t_configdata WHERE value = '7'"), 0);
+    }
+    // Every one of the 35 keys, in the first and the last profile.
+    for (const ConfigDefault& row : DefaultConfig(0)) {
+        EXPECT_TRUE(m_store.SetConfigValue(1, row.key, L"7")) << utf::WideToUtf8(row.key);
+        EXPECT_TRUE(m_store.SetConfigValue(5, row.key, L"7")) << utf::WideToUtf8(row.key);
+    }
+    RawDb raw(DbPath());
+    EXPECT_EQ(raw.Int("SELECT count(*) FROM t_configdata WHERE value = '7'"), 2 * 35);
 }
 
 TEST_F(StoreTest, OlderFileWithMissingRowsStillAnswers) {

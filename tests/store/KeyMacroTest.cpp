@@ -1,4 +1,5 @@
 // Button assignments and macros.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -139,29 +140,83 @@ TEST_F(StoreTest, MacroHeadersAreCreatedReadRenamedAndUpdated) {
     EXPECT_FALSE(m_store.GetMacro(second + 10, header));
 }
 
-TEST_F(StoreTest, StepsAreListedByIndexThenInStoredOrder) {
+TEST_F(StoreTest, StepsAreListedByIndex) {
     int macro = m_store.AddMacro(L"m");
-    std::vector<MacroStep> steps = {Step(2, 2, 30, 0, L"c"), Step(3, 0, 10, 5, L"a"), Step(1, 1, 0, 50, L"b1"),
-                                    Step(12, 1, 7, 0, L"b2")};
+    std::vector<MacroStep> steps = {Step(2, 2, 30, 0, L"c"), Step(3, 0, 10, 5, L"a"), Step(12, 1, 7, 50, L"b")};
     for (MacroStep& s : steps) s.macro_id = macro;
     EXPECT_TRUE(m_store.SaveMacroSteps(steps));
     std::vector<MacroStep> read;
-    ASSERT_EQ(m_store.ListMacroSteps(macro, read), 4);
+    ASSERT_EQ(m_store.ListMacroSteps(macro, read), 3);
     std::vector<std::wstring> order;
     for (const MacroStep& s : read) order.push_back(s.desc.str());
-    EXPECT_EQ(order, (std::vector<std::wstring>{L"a", L"b1", L"b2", L"c"}));
+    EXPECT_EQ(order, (std::vector<std::wstring>{L"a", L"b", L"c"}));
     EXPECT_EQ(read[0].type, 3);
     EXPECT_EQ(read[0].value, 10);
     EXPECT_EQ(read[0].delay_time, 5);
     EXPECT_EQ(read[0].macro_id, macro);
     EXPECT_GT(read[0].record_id, 0);
-    EXPECT_EQ(read[2].type, 12) << "any step type is kept";
+    EXPECT_EQ(read[1].type, 12) << "any step type is kept";
 
     // Saving appends; it does not replace.
     MacroStep extra = Step(1, 4, 0, 0, L"e");
     extra.macro_id = macro;
     EXPECT_GT(m_store.AddMacroStep(extra), 0);
-    EXPECT_EQ(m_store.ListMacroSteps(macro, read), 5);
+    EXPECT_EQ(m_store.ListMacroSteps(macro, read), 4);
+}
+
+// A macro stored with some of its steps missing would play something the user
+// never recorded: one refused step stores none of them.
+TEST_F(StoreTest, SavingStepsIsAllOrNothing) {
+    int macro = m_store.AddMacro(L"m");
+    ASSERT_TRUE(m_store.ReplaceMacroSteps(macro, {Step(1, 0, 0, 1, L"old")}));
+    RawDb raw(DbPath());
+    ASSERT_TRUE(raw.Exec("CREATE TRIGGER refuse BEFORE INSERT ON t_macrorecord WHEN NEW.value = 666 "
+                         "BEGIN SELECT RAISE(ABORT, 'no'); END;"));
+    std::vector<MacroStep> steps = {Step(2, 1, 5, 0, L"ok"), Step(3, 2, 666, 0, L"bad"), Step(2, 3, 6, 0, L"ok")};
+    for (MacroStep& s : steps) s.macro_id = macro;
+    EXPECT_FALSE(m_store.SaveMacroSteps(steps));
+    EXPECT_EQ(StoredSteps(raw, macro), (std::vector<Row>{{"1", "0", "old", "0", "1"}}));
+    steps[1].value = 7;
+    EXPECT_TRUE(m_store.SaveMacroSteps(steps));
+    EXPECT_EQ(StoredSteps(raw, macro).size(), 4u);
+}
+
+// Callers hold identifiers in 32 bits. A file whose counters went past that
+// (written by something else) gets no new rows rather than rows whose
+// identifiers would be read back as other rows' identifiers.
+TEST_F(StoreTest, IdentifiersBeyondThirtyTwoBitsAreErrors) {
+    ASSERT_EQ(m_store.EnsureProfiles(), 1);
+    struct Case {
+        const char* table;
+        const char* idColumn;
+        std::function<int(SettingsDatabase&)> add;
+    };
+    const Case cases[] = {
+        {"t_macro_data", "macro_id", [](SettingsDatabase& s) { return s.AddMacro(L"m"); }},
+        {"t_macrorecord", "record_id", [](SettingsDatabase& s) { return s.AddMacroStep(Step(1, 0, 0, 0, L"")); }},
+        {"t_key_macro_data", "key_id",
+         [](SettingsDatabase& s) { return s.SaveKeyAssignment(Key(1, 3, 2, 4, 0, L"k")); }},
+        {"t_light_data", "light_id", [](SettingsDatabase& s) { LightRecord r; r.profile = 1; return s.AddLight(r); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.table);
+        RawDb raw(DbPath());
+        std::string count = std::string("SELECT count(*) FROM ") + c.table;
+        // The last identifier that fits is still handed out...
+        ASSERT_TRUE(raw.Exec(std::string("INSERT INTO ") + c.table + "(" + c.idColumn + ") VALUES (2147483646)"));
+        EXPECT_EQ(c.add(m_store), 2147483647);
+        // ...the next one is not, and no row is left behind.
+        int rows = raw.Int(count);
+        EXPECT_EQ(c.add(m_store), 0);
+        EXPECT_EQ(raw.Int(count), rows);
+        // Nor is a row that a file holds beyond 32 bits read as another row.
+        ASSERT_TRUE(raw.Exec(std::string("INSERT INTO ") + c.table + "(" + c.idColumn + ") VALUES (4294967297)"));
+        EXPECT_EQ(c.add(m_store), 0);
+    }
+    std::vector<MacroHeader> macros;
+    ASSERT_EQ(m_store.ListMacros(macros), 2) << "the macro beyond 32 bits is not listed as macro 1";
+    EXPECT_EQ(macros[0].macro_id, 2147483646);
+    EXPECT_EQ(macros[1].macro_id, 2147483647);
 }
 
 TEST_F(StoreTest, ReplacingStepsLeavesExactlyTheNewSteps) {
