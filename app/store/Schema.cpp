@@ -31,6 +31,19 @@ const char* const kCreate[] = {
     "CREATE INDEX IF NOT EXISTS keylightindex ON t_key_light_data(keylight_id)",
 };
 
+const char* const kLayout[] = {
+    "SELECT config_id, profile, key, value FROM t_configdata LIMIT 0",
+    "SELECT profile, name, status, app, type FROM t_profile_data LIMIT 0",
+    "SELECT key_id, profile, fn_layer, key_code, layout_value, layout_desc, macro_type, macro_value, macro_value2, "
+    "macro_value3, macro_desc FROM t_key_macro_data LIMIT 0",
+    "SELECT macro_value, macro_desc, param, type FROM t_key_otherdata LIMIT 0",
+    "SELECT macro_id, name, play_type, play_times, delay_type, delay_time FROM t_macro_data LIMIT 0",
+    "SELECT record_id, macro_id, type, record_index, desc, value, delay_time FROM t_macrorecord LIMIT 0",
+    "SELECT light_id, profile, name, mode, brightness, speed, direction, colorful, colorindex, color_value, "
+    "config_func, reserved, status FROM t_light_data LIMIT 0",
+    "SELECT keylight_id, profile, light_id, key_code, key_rgb FROM t_key_light_data LIMIT 0",
+};
+
 const char* const kReset[] = {
     "DELETE FROM t_configdata",
     "DELETE FROM t_profile_data",
@@ -47,6 +60,7 @@ const char* const kReset[] = {
 }  // namespace
 
 std::span<const char* const> CreateStatements() { return kCreate; }
+std::span<const char* const> LayoutChecks() { return kLayout; }
 std::span<const char* const> ResetStatements() { return kReset; }
 
 }  // namespace schema

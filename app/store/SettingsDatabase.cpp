@@ -1,9 +1,44 @@
 #include "SettingsDatabase.h"
 
+#include <cstdlib>
+
+#include "DamagedFile.h"
 #include "File.h"
+#include "ModelName.h"
 #include "Query.h"
 #include "SQLiteAutoTransaction.h"
 #include "Schema.h"
+#include "StoreTrace.h"
+#include "Utf.h"
+
+namespace {
+
+// Gives an empty or partial file (a crash right after creation, an older
+// version's file) its missing tables, and checks that the tables it has are
+// laid out as the store reads them. One transaction: a file that fails keeps
+// every byte it had.
+int PrepareSchema(SQLiteDB& db) {
+    int rc = db.Exec("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK) return rc;
+    for (auto statements : {schema::CreateStatements(), schema::LayoutChecks()}) {
+        for (const char* sql : statements) {
+            rc = db.Exec(sql);
+            if (rc != SQLITE_OK) {
+                db.Exec("ROLLBACK");
+                return rc;
+            }
+        }
+    }
+    rc = db.Exec("COMMIT");
+    if (rc != SQLITE_OK) db.Exec("ROLLBACK");
+    return rc;
+}
+
+CString Quoted(const CString& text) { return L"\"" + text + L"\""; }
+
+CString ErrorText(int rc) { return CString(utf::Utf8ToWide(sqlite3_errstr(rc))); }
+
+}  // namespace
 
 SettingsDatabase::~SettingsDatabase() {
     LockGuard guard(m_lock);
@@ -12,51 +47,86 @@ SettingsDatabase::~SettingsDatabase() {
 }
 
 SettingsDatabase& SettingsDatabase::Instance() {
-    static SettingsDatabase instance;
-    return instance;
+    static SettingsDatabase* const instance = [] {
+        auto* store = new SettingsDatabase;
+        std::atexit([] { Instance().CloseForGood(); });
+        return store;
+    }();
+    return *instance;
 }
 
 CString SettingsDatabase::DatabasePath(const CString& dataFolder, const CString& deviceAttr) {
+    if (!IsSafeModelName(deviceAttr)) return CString();
     return file::Join(file::Join(dataFolder, L"db"), deviceAttr + L"_data7.db");
 }
 
 bool SettingsDatabase::OpenForDevice(const CString& dataFolder, const CString& deviceAttr) {
     LockGuard guard(m_lock);
-    return OpenFileLocked(DatabasePath(dataFolder, deviceAttr));
+    return OpenModelLocked(dataFolder, deviceAttr);
 }
 
 bool SettingsDatabase::OpenForDeviceAndReset(const CString& dataFolder, const CString& deviceAttr) {
     LockGuard guard(m_lock);
-    if (!OpenFileLocked(DatabasePath(dataFolder, deviceAttr))) return false;
-    return ResetLocked();
+    return OpenModelLocked(dataFolder, deviceAttr) && ResetLocked();
+}
+
+bool SettingsDatabase::OpenModelLocked(const CString& dataFolder, const CString& deviceAttr) {
+    CString path = DatabasePath(dataFolder, deviceAttr);
+    if (path.IsEmpty()) {
+        TraceLocked(L"model name " + Quoted(deviceAttr) + L" refused: it is no plain file name");
+        return false;
+    }
+    return OpenFileLocked(path);
 }
 
 bool SettingsDatabase::OpenFileLocked(const CString& path) {
+    if (m_closedForGood) return false;
     // Reopening the file in use keeps its connection; any other file replaces it,
     // so a reset never empties a file other than the one asked for.
     if (m_db.IsOpen() && path == m_path) return true;
     if (!m_db.Close()) return false;
     m_path = path;
-    int flags = file::Exists(path) ? SQLiteDB::kOpenExisting : SQLiteDB::kOpenOrCreate;
-    if (!m_db.Open(file::NativeUtf8(path).c_str(), flags)) return false;
-    // An empty or partial file (a crash right after creation, an older
-    // version's file) gets its missing tables on every open.
-    if (!CreateSchemaLocked()) {
-        m_db.Close();
+    bool existed = file::Exists(path);
+    if (OpenVettedLocked(existed)) return true;
+    if (!existed || !m_db.FoundDamage()) return false;
+    // The user's settings are in there: keep the file as it is and go on with
+    // a fresh one rather than failing on every start.
+    CString reason = ErrorText(m_db.OpenError());
+    CString aside = SetAsideDamagedFile(path);
+    if (aside.IsEmpty()) {
+        TraceLocked(L"settings file " + Quoted(path) + L" cannot be used (" + reason +
+                    L") and cannot be renamed aside; left as it is");
         return false;
     }
-    return true;
+    TraceLocked(L"settings file " + Quoted(path) + L" cannot be used (" + reason + L"); kept as " +
+                Quoted(aside) + L", a new file takes its place");
+    return OpenVettedLocked(false);
 }
 
-bool SettingsDatabase::CreateSchemaLocked() {
-    bool ok = true;
-    for (const char* sql : schema::CreateStatements()) ok = m_db.Exec(sql) == SQLITE_OK && ok;
-    return ok;
+bool SettingsDatabase::OpenVettedLocked(bool existing) {
+    int flags = existing ? SQLiteDB::kOpenExisting : SQLiteDB::kOpenOrCreate;
+    return m_db.Open(file::NativeUtf8(m_path).c_str(), flags, PrepareSchema);
 }
 
 void SettingsDatabase::CloseIfOpen() {
     LockGuard guard(m_lock);
     m_db.Close();
+}
+
+void SettingsDatabase::CloseForGood() {
+    LockGuard guard(m_lock);
+    m_closedForGood = true;
+    m_db.Close();
+}
+
+void SettingsDatabase::SetTrace(Trace trace) {
+    LockGuard guard(m_lock);
+    m_trace = std::move(trace);
+}
+
+void SettingsDatabase::TraceLocked(const CString& note) const {
+    if (m_trace) m_trace(note);
+    else DefaultStoreTrace(note);
 }
 
 bool SettingsDatabase::IsOpen() const {

@@ -5,6 +5,7 @@
 // rows do so in one transaction, so no caller sees a half-done change.
 // Nothing throws: failures read as false, 0 or an empty list, and the previous
 // data stays in place. With no file open every operation fails that way.
+#include <functional>
 #include <vector>
 
 #include "CString.h"
@@ -25,20 +26,31 @@ public:
     SettingsDatabase& operator=(const SettingsDatabase&) = delete;
 
     // The program's one store; separate instances are for tests and tools.
+    // It is never destroyed, since the device worker may still call it while
+    // the process exits; its file is closed for good at exit instead.
     static SettingsDatabase& Instance();
 
-    // <data folder>/db/<device_attr>_data7.db
+    // <data folder>/db/<device_attr>_data7.db; empty for a model name that is
+    // not a plain file-name part (see ModelName.h).
     static CString DatabasePath(const CString& dataFolder, const CString& deviceAttr);
 
     // ---- file lifecycle ----
     // Opens (or creates) the model's file. A connection to the same file is
     // kept; one to another file is closed first. Missing tables are created on
-    // every open. A file that is not a sound database is refused and left as it is.
+    // every open. A file that is damaged, no database, or holds tables of
+    // another layout is renamed aside unchanged (DamagedFile.h), the trace
+    // says so, and a fresh file takes its place. A file that cannot be reached
+    // (no folder, no permission, locked by another program) is left alone and
+    // the open fails. An unsafe model name never reaches the file system.
     bool OpenForDevice(const CString& dataFolder, const CString& deviceAttr);
     // Factory reset: opens the model's file as above, then empties it.
     // True when the file is open and empty.
     bool OpenForDeviceAndReset(const CString& dataFolder, const CString& deviceAttr);
     void CloseIfOpen();
+    // Closes the file and refuses every later open, so a thread still calling
+    // fails softly instead of reopening it. A query running on another thread
+    // finishes first.
+    void CloseForGood();
     bool IsOpen() const;
     CString Path() const;
     // Empties every table in one transaction; on failure nothing is removed.
@@ -51,9 +63,16 @@ public:
     // Not owned; must outlive the store or be replaced by null. Without one,
     // names read as stored and default profiles use the English word.
     void SetProfileNaming(const ProfileNaming* naming);
+    // Where the store's diagnostic notes go (a file set aside, a name refused).
+    // Called with the store's lock held, so it must not call the store. Null
+    // restores the default: the debugger's output on Windows, nowhere elsewhere.
+    using Trace = std::function<void(const CString&)>;
+    void SetTrace(Trace trace);
 
     // ---- configuration values (decimal text per profile and key) ----
     // Updates the row, or inserts it when the profile has none for the key.
+    // Refuses a profile outside 1 to 5 and a key that is not one of the 35
+    // configuration keys (ConfigDefaults.h).
     bool SetConfigValue(int profile, const CString& key, const CString& value);
     bool SetConfigValue(int profile, const CString& key, int value);
     // False (and `value` empty) when there is no row.
@@ -104,8 +123,8 @@ public:
     bool DeleteMacro(int macroId);
     // One step; its record_id or 0.
     int AddMacroStep(const MacroStep& step);
-    // Appends the steps (each under its own macro_id) in one transaction.
-    // Existing steps are kept.
+    // Appends the steps (each under its own macro_id) as one change: all of
+    // them, or none when one fails. Existing steps are kept.
     bool SaveMacroSteps(const std::vector<MacroStep>& steps);
     // Puts `steps` in place of the macro's steps as one change: no reader sees
     // the macro without steps, and a failure leaves the old steps. Each step is
@@ -137,8 +156,10 @@ public:
 
 private:
     // Helpers that expect the lock to be held by the caller.
+    bool OpenModelLocked(const CString& dataFolder, const CString& deviceAttr);
     bool OpenFileLocked(const CString& path);
-    bool CreateSchemaLocked();
+    bool OpenVettedLocked(bool existing);
+    void TraceLocked(const CString& note) const;
     bool ResetLocked();
     int CountProfilesLocked();
     int FirstProfileLocked();
@@ -158,4 +179,6 @@ private:
     CString m_path;
     int m_deviceType = 0;
     const ProfileNaming* m_naming = nullptr;
+    Trace m_trace;
+    bool m_closedForGood = false;
 };

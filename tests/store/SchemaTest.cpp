@@ -1,4 +1,7 @@
 // The file: where it lives, its tables, opening, repairing, refusing and emptying it.
+#include <filesystem>
+#include <iterator>
+#include <system_error>
 #include <string>
 #include <vector>
 
@@ -86,6 +89,81 @@ bool IsWalFile(const CString& path) {
     return bytes.size() >= 100 && bytes[18] == 2 && bytes[19] == 2;
 }
 
+// Every table of the store (rows allowed), as a fresh file made by the store has them.
+void ExpectFullSchemaWithRows(const CString& path) {
+    RawDb raw(path);
+    ASSERT_TRUE(raw.IsOpen());
+    for (const ExpectedTable& t : kTables) {
+        std::vector<Row> cols = raw.Rows(std::string("PRAGMA table_info(") + t.name + ")");
+        ASSERT_EQ(cols.size(), t.columns.size()) << t.name;
+    }
+    EXPECT_EQ(raw.Int("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"), 7);
+}
+
+// The files in the db folder whose names start with `prefix`.
+std::vector<CString> FilesStartingWith(const CString& folder, const CString& prefix) {
+    std::vector<CString> found;
+    std::string utf8 = file::NativeUtf8(folder);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(std::u8string(utf8.begin(), utf8.end()), error)) {
+        std::u8string name = entry.path().filename().u8string();
+        CString wide(utf::Utf8ToWide(std::string(name.begin(), name.end())));
+        if (wide.str().starts_with(prefix.str())) found.push_back(wide);
+    }
+    return found;
+}
+
+// `folder` with an empty db folder in it, whatever an earlier run left there.
+CString EmptyFolder(const CString& folder) {
+    std::string utf8 = file::NativeUtf8(folder);
+    std::error_code error;
+    std::filesystem::remove_all(std::u8string(utf8.begin(), utf8.end()), error);
+    file::MakeDirectory(folder);
+    file::MakeDirectory(file::Join(folder, L"db"));
+    return folder;
+}
+
+struct UnusableFile {
+    const char* what;
+    void (*make)(const CString& folder, const CString& path);
+};
+
+void MakeTextFile(const CString&, const CString& path) { WriteBytes(path, std::string(3000, 'x') + "user's notes, not a database"); }
+
+// A sound file whose second page is then overwritten.
+void MakeDamagedFile(const CString& folder, const CString& path) {
+    {
+        SettingsDatabase store;
+        ASSERT_TRUE(store.OpenForDevice(folder, L"M1"));
+        ASSERT_EQ(store.EnsureProfiles(), 1);
+    }
+    std::string bytes = ReadBytes(path);
+    ASSERT_GT(bytes.size(), 8192u);
+    for (std::size_t i = 4096; i < 8192; ++i) bytes[i] = static_cast<char>(0xA5);
+    WriteBytes(path, bytes);
+}
+
+// An older layout: the macro table has no macro_id, so its index cannot be made.
+void MakeFileWithoutIndexedColumn(const CString&, const CString& path) {
+    RawDb raw(path, true);
+    ASSERT_TRUE(raw.Exec("CREATE TABLE t_macro_data(id INTEGER PRIMARY KEY, name TEXT);"
+                         "INSERT INTO t_macro_data(name) VALUES ('old macro');"));
+}
+
+// An older layout: the configuration table lacks its value column.
+void MakeFileWithoutValueColumn(const CString&, const CString& path) {
+    RawDb raw(path, true);
+    ASSERT_TRUE(raw.Exec("CREATE TABLE t_configdata(config_id INTEGER PRIMARY KEY AUTOINCREMENT, profile INTEGER, "
+                         "key TEXT); INSERT INTO t_configdata(profile, key) VALUES (1, 'dpi_index');"));
+}
+
+const UnusableFile kUnusableFiles[] = {
+    {"text", MakeTextFile},
+    {"damaged page", MakeDamagedFile},
+    {"index on a missing column", MakeFileWithoutIndexedColumn},
+    {"table without a column", MakeFileWithoutValueColumn},
+};
+
 }  // namespace
 
 TEST(SchemaTest, PathIsTheModelsFileInTheDbFolder) {
@@ -138,36 +216,88 @@ TEST(SchemaTest, PartialFileGetsTheMissingTablesAndKeepsItsRows) {
     EXPECT_EQ(raw.Int("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name LIKE 't_%'"), 8);
 }
 
-TEST(SchemaTest, ForeignOrDamagedFilesAreRefusedAndLeftAsTheyWere) {
-    CString folder = ScratchFolder({L"Text", L"Damaged", L"Fine"});
-    // A sound file whose second page is then overwritten.
-    CString damaged = SettingsDatabase::DatabasePath(folder, L"Damaged");
+
+// The user's settings may be in there: the file is kept as it is under a name
+// of its own, the trace says so, and the program goes on with a fresh file.
+TEST(SchemaTest, UnusableFileIsSetAsideUnchangedAndAFreshOneWorks) {
+    for (const UnusableFile& c : kUnusableFiles) {
+        SCOPED_TRACE(c.what);
+        CString folder = EmptyFolder(file::Join(ScratchFolder(), CString(utf::Utf8ToWide(c.what))));
+        CString path = SettingsDatabase::DatabasePath(folder, L"M1");
+        c.make(folder, path);
+        std::string before = ReadBytes(path);
+        ASSERT_FALSE(before.empty());
+
+        std::vector<CString> notes;
+        SettingsDatabase store;
+        store.SetTrace([&](const CString& note) { notes.push_back(note); });
+        ASSERT_TRUE(store.OpenForDevice(folder, L"M1"));
+
+        std::vector<CString> aside = FilesStartingWith(file::Join(folder, L"db"), L"M1_data7.db.damaged-");
+        std::erase_if(aside, [](const CString& name) { return name.str().ends_with(L"-wal"); });
+        ASSERT_EQ(aside.size(), 1u);
+        CString asidePath = file::Join(file::Join(folder, L"db"), aside[0]);
+        EXPECT_EQ(ReadBytes(asidePath), before) << "the set-aside file is byte for byte the old one";
+        ASSERT_EQ(notes.size(), 1u);
+        EXPECT_NE(notes[0].Find(path), -1) << utf::WideToUtf8(notes[0].str());
+        EXPECT_NE(notes[0].Find(asidePath), -1) << utf::WideToUtf8(notes[0].str());
+
+        EXPECT_EQ(store.EnsureProfiles(), 1);
+        EXPECT_TRUE(store.SetConfigValue(2, L"dpi_index", 3));
+        int macro = store.AddMacro(L"new");
+        EXPECT_GT(macro, 0);
+        store.CloseIfOpen();
+        ExpectFullSchemaWithRows(path);
+        RawDb fresh(path);
+        EXPECT_EQ(fresh.Value("SELECT value FROM t_configdata WHERE profile = 2 AND key = 'dpi_index'"), "3");
+    }
+}
+
+// A file another program holds locked is not damaged: it is left alone.
+TEST(SchemaTest, LockedFileIsLeftAlone) {
+    CString folder = EmptyFolder(ScratchFolder());
+    CString path = SettingsDatabase::DatabasePath(folder, L"M1");
     {
         SettingsDatabase store;
-        ASSERT_TRUE(store.OpenForDevice(folder, L"Damaged"));
+        ASSERT_TRUE(store.OpenForDevice(folder, L"M1"));
         ASSERT_EQ(store.EnsureProfiles(), 1);
     }
-    std::string bytes = ReadBytes(damaged);
-    ASSERT_GT(bytes.size(), 8192u);
-    for (std::size_t i = 4096; i < 8192; ++i) bytes[i] = static_cast<char>(0xA5);
-    WriteBytes(damaged, bytes);
-
-    CString text = SettingsDatabase::DatabasePath(folder, L"Text");
-    WriteBytes(text, std::string(3000, 'x') + "user's notes, not a database");
-
+    RawDb other(path);
+    ASSERT_TRUE(other.Exec("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE t_profile_data SET name = 'x';"));
+    std::string before = ReadBytes(path);
     SettingsDatabase store;
-    ASSERT_TRUE(store.OpenForDevice(folder, L"Fine"));
-    for (const wchar_t* attr : {L"Text", L"Damaged"}) {
-        SCOPED_TRACE(utf::WideToUtf8(attr));
-        CString path = SettingsDatabase::DatabasePath(folder, attr);
-        std::string before = ReadBytes(path);
-        EXPECT_FALSE(store.OpenForDevice(folder, attr));
-        EXPECT_FALSE(store.OpenForDeviceAndReset(folder, attr));
+    EXPECT_FALSE(store.OpenForDevice(folder, L"M1"));
+    EXPECT_TRUE(FilesStartingWith(file::Join(folder, L"db"), L"M1_data7.db.damaged-").empty());
+    EXPECT_EQ(ReadBytes(path), before);
+    ASSERT_TRUE(other.Exec("ROLLBACK"));
+}
+
+// A model name comes from a catalogue file; it must stay one file-name part.
+TEST(SchemaTest, UnsafeModelNamesNeverReachTheFileSystem) {
+    const wchar_t* const unsafe[] = {
+        L"../M1", L"..", L"a..b", L"db/M1", L"db\\M1", L"C:M1", L"M1:stream", L"CON", L"con", L"Con.txt", L"PRN",
+        L"aux", L"NUL.db", L"COM1", L"com9.x", L"LPT1", L"lpt9", L"CONIN$", L"M1?", L"M1*", L"M1|", L"M1\x01",
+    };
+    CString folder = EmptyFolder(ScratchFolder());
+    CString db = file::Join(folder, L"db");
+    std::vector<CString> notes;
+    SettingsDatabase store;
+    store.SetTrace([&](const CString& note) { notes.push_back(note); });
+    for (const wchar_t* name : unsafe) {
+        SCOPED_TRACE(utf::WideToUtf8(name));
+        EXPECT_TRUE(SettingsDatabase::DatabasePath(folder, name).IsEmpty());
+        EXPECT_FALSE(store.OpenForDevice(folder, name));
+        EXPECT_FALSE(store.OpenForDeviceAndReset(folder, name));
         EXPECT_FALSE(store.IsOpen());
-        EXPECT_EQ(store.EnsureProfiles(), 0);
-        EXPECT_FALSE(store.SetConfigValue(1, L"dpi_index", 2));
-        EXPECT_EQ(ReadBytes(path), before);
-        EXPECT_FALSE(file::Exists(path + L"-wal"));
+    }
+    EXPECT_EQ(notes.size(), 2 * std::size(unsafe));
+    EXPECT_TRUE(FilesStartingWith(db, L"").empty()) << "nothing was created";
+    EXPECT_TRUE(FilesStartingWith(folder, L"").size() == 1u) << "only the db folder";
+
+    for (const wchar_t* name : {L"M1", L"", L"CONSOLE", L"COM0", L"LPT10", L"a.b", L"Mouse 2 (Pro)"}) {
+        SCOPED_TRACE(utf::WideToUtf8(name));
+        EXPECT_TRUE(store.OpenForDevice(folder, name));
+        EXPECT_TRUE(file::Exists(SettingsDatabase::DatabasePath(folder, name)));
     }
 }
 
@@ -185,7 +315,13 @@ TEST(SchemaTest, SameFileKeepsItsConnectionAnotherFileReplacesIt) {
     ASSERT_TRUE(store.OpenForDevice(folder, L"M1"));
     ASSERT_EQ(store.EnsureProfiles(), 1);
     ASSERT_TRUE(store.SetConfigValue(1, L"dpi_index", 3));
+    // The connection stays: its write-ahead log is not folded into the file
+    // by a close, and the file is not checked and opened again.
+    CString wal = SettingsDatabase::DatabasePath(folder, L"M1") + L"-wal";
+    std::string log = ReadBytes(wal);
+    ASSERT_FALSE(log.empty());
     ASSERT_TRUE(store.OpenForDevice(folder, L"M1"));
+    EXPECT_TRUE(ReadBytes(wal) == log) << "the connection was closed and opened again";
     EXPECT_EQ(store.GetActiveProfile(), 1);
 
     // A factory reset for another model empties that model's file only.
