@@ -15,7 +15,7 @@ const wchar_t* ProblemText(FileProblem problem) {
     case FileProblem::kMissingPart: return L"\"%s\" lacks its <%s> element";
     case FileProblem::kNoSuchProfile: return L"\"%s\": there is no profile %s";
     case FileProblem::kNoSuchMacro: return L"\"%s\": there is no macro %s";
-    case FileProblem::kStoreRefused: return L"\"%s\" was not imported: the settings store refused a change (%s); nothing was changed";
+    case FileProblem::kStoreRefused: return L"\"%s\": the settings store failed (%s); nothing was changed";
     case FileProblem::kUndoFailed: return L"\"%s\": the settings store refused a change (%s) and the previous settings could not all be restored";
     case FileProblem::kUnwritable: return L"\"%s\" cannot be written: %s";
     }

@@ -18,7 +18,7 @@ enum class FileProblem {
     kMissingPart,    // our root element without the part every file of ours has
     kNoSuchProfile,  // the profile to export or import into does not exist
     kNoSuchMacro,    // the macro to export does not exist
-    kStoreRefused,   // the settings store failed; nothing was changed
+    kStoreRefused,   // the settings store failed or is closed; nothing was changed
     kUndoFailed,     // the store failed and the previous state could not be put back
     kUnwritable,     // the export file could not be written
 };

@@ -7,8 +7,15 @@
 #include "ImportedDocument.h"
 #include "MacroFile.h"
 
+namespace {
+
+constexpr const wchar_t* kStoreClosed = L"it is not open";
+
+}  // namespace
+
 FileOutcome ExportMacro(SettingsDatabase& store, int macroId, const CString& shownName, const CString& folder,
                         std::uint32_t tick) {
+    if (!store.IsOpen()) return FileOutcome::Failure(FileProblem::kStoreRefused, folder, kStoreClosed);
     MacroFileContent content;
     if (!store.GetMacro(macroId, content.header)) {
         return FileOutcome::Failure(FileProblem::kNoSuchMacro, folder, CString(std::to_wstring(macroId)));
@@ -27,6 +34,7 @@ FileOutcome ImportMacro(SettingsDatabase& store, const CString& path, MacroHeade
     MacroFileContent content;
     outcome = ReadMacroFile(bytes, path, content);
     if (!outcome.Ok()) return outcome;
+    if (!store.IsOpen()) return FileOutcome::Failure(FileProblem::kStoreRefused, path, kStoreClosed);
 
     int macroId = store.AddMacroWithSettings(content.header);
     if (macroId <= 0) return FileOutcome::Failure(FileProblem::kStoreRefused, path, L"adding the macro");

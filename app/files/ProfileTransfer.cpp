@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kMacroFunction = 4;
+constexpr const wchar_t* kStoreClosed = L"it is not open";
 
 CString Number(int value) { return CString(std::to_wstring(value)); }
 // Plan values passed their check, so they are numbers.
@@ -145,6 +146,7 @@ int DeviceTaskAfterProfileImport(int deviceType) {
 }
 
 FileOutcome ExportProfile(SettingsDatabase& store, int profile, const CString& folder, std::uint32_t tick) {
+    if (!store.IsOpen()) return FileOutcome::Failure(FileProblem::kStoreRefused, folder, kStoreClosed);
     CString name;
     if (!IsProfileNumber(profile) || !store.GetProfileName(profile, name)) {
         return FileOutcome::Failure(FileProblem::kNoSuchProfile, folder, Number(profile));
@@ -161,6 +163,7 @@ FileOutcome ImportProfile(SettingsDatabase& store, int profile, const CString& p
     ProfileFileContent content;
     outcome = ReadProfileFile(bytes, path, content);
     if (!outcome.Ok()) return outcome;
+    if (!store.IsOpen()) return FileOutcome::Failure(FileProblem::kStoreRefused, path, kStoreClosed);
     CString name;
     if (!IsProfileNumber(profile) || !store.GetProfileName(profile, name)) {
         return FileOutcome::Failure(FileProblem::kNoSuchProfile, path, Number(profile));

@@ -6,6 +6,7 @@
 #include "File.h"
 #include "FormatTestSupport.h"
 #include "ImportedDocument.h"
+#include "MacroTransfer.h"
 #include "ProfileFile.h"
 #include "ProfileSwitch.h"
 #include "ProfileTransfer.h"
@@ -131,19 +132,6 @@ TEST_F(ProfileFileTest, ExportThenImportRestoresTheProfileExactly) {
     CString name;
     m_store.GetProfileName(3, name);
     EXPECT_EQ(name, L"Profile 3");
-}
-
-TEST_F(ProfileFileTest, EachExportGetsAFileOfItsOwn) {
-    const struct {
-        std::uint32_t tick;
-        const wchar_t* file;
-    } cases[] = {{7, L"Profile 1-7.xml"}, {8, L"Profile 1-8.xml"}, {0xFFFFFFFFu, L"Profile 1--1.xml"}};
-    for (const auto& c : cases) {
-        FileOutcome outcome = ExportProfile(m_store, 1, ExportFolder(), c.tick);
-        ASSERT_TRUE(outcome.Ok()) << Text(outcome);
-        EXPECT_EQ(outcome.path, file::Join(ExportFolder(), c.file));
-        EXPECT_TRUE(file::Exists(outcome.path));
-    }
 }
 
 TEST_F(ProfileFileTest, AProfileNameNeverLeadsOutOfTheFolder) {
@@ -320,23 +308,13 @@ TEST_F(ProfileFileTest, TheCurrentLevelMustBeOneOfTheLevels) {
     EXPECT_EQ(Config(1, L"dpi_index"), "2");
 }
 
-TEST_F(ProfileFileTest, DeepNestingIsReadOnlyAsDeepAsTheFormatGoes) {
+TEST_F(ProfileFileTest, DeeplyNestedItemsAreNoButtons) {
     std::string file = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<profile><profileinfo name=\"deep\"><keyitems>"
                        "<item key_code=\"2\" macro_type=\"1\" macro_value=\"3\" macro_value2=\"0\" macro_value3=\"0\" macro_desc=\"RB\">";
-    const int depth = 50000;
-    for (int i = 0; i < depth; ++i) file += "<item key_code=\"9\" macro_type=\"1\" macro_value=\"1\" macro_value2=\"0\" macro_value3=\"0\" macro_desc=\"x\">";
-    for (int i = 0; i < depth; ++i) file += "</item>";
+    for (int i = 0; i < 20000; ++i) file += "<item key_code=\"9\">";
+    for (int i = 0; i < 20000; ++i) file += "</item>";
     file += "</item></keyitems></profileinfo></profile>";
     FileOutcome outcome = ImportProfile(m_store, 1, Scratch(L"deep.xml", file));
-    EXPECT_EQ(outcome.problem, FileProblem::kTooLarge) << Text(outcome);
-
-    // Within the limit the nested items are simply no buttons of the profile.
-    std::string fits = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<profile><profileinfo name=\"deep\"><keyitems>"
-                       "<item key_code=\"2\" macro_type=\"1\" macro_value=\"3\" macro_value2=\"0\" macro_value3=\"0\" macro_desc=\"RB\">";
-    for (int i = 0; i < 20000; ++i) fits += "<item key_code=\"9\">";
-    for (int i = 0; i < 20000; ++i) fits += "</item>";
-    fits += "</item></keyitems></profileinfo></profile>";
-    outcome = ImportProfile(m_store, 1, Scratch(L"deep-fits.xml", fits));
     ASSERT_TRUE(outcome.Ok()) << Text(outcome);
     std::vector<KeyAssignment> keys;
     ASSERT_EQ(m_store.ListKeyAssignments(1, 0, keys), 1);
@@ -386,13 +364,6 @@ TEST_F(ProfileFileTest, RefusedFilesChangeNothing) {
         EXPECT_NE(Describe(outcome).str().find(path.str()), std::wstring::npos) << c.what;
         EXPECT_EQ(Rows(), before) << c.what;
     }
-}
-
-TEST_F(ProfileFileTest, ForeignFilesAreToldApartByTheirRoot) {
-    FileOutcome outcome = Import("profile/foreign-root.xml");
-    EXPECT_EQ(outcome.detail, L"its root element is <config>, not <profile>");
-    outcome = Import("profile/html.xml");
-    EXPECT_EQ(outcome.detail, L"its root element is <html>, not <profile>");
 }
 
 TEST_F(ProfileFileTest, AStoreFailurePartWayChangesNothing) {
@@ -494,8 +465,17 @@ TEST_F(ProfileFileTest, SwitchingMakesOnlyAStoredProfileActive) {
         EXPECT_EQ(unchanged, L"kept");
     }
     EXPECT_EQ(Rows(), before);
+}
+
+TEST_F(ProfileFileTest, AClosedStoreRefusesEveryRequest) {
     m_store.CloseIfOpen();
+    CString name;
+    MacroHeader added;
     EXPECT_FALSE(SwitchProfile(m_store, 2, name));
+    EXPECT_EQ(ImportProfile(m_store, 1, SamplePath("profile/default-export.xml")).problem, FileProblem::kStoreRefused);
+    EXPECT_EQ(ExportProfile(m_store, 1, ExportFolder(), 1).problem, FileProblem::kStoreRefused);
+    EXPECT_EQ(ImportMacro(m_store, SamplePath("macro/no-steps.xml"), added).problem, FileProblem::kStoreRefused);
+    EXPECT_EQ(ExportMacro(m_store, 1, L"x", ExportFolder(), 1).problem, FileProblem::kStoreRefused);
 }
 
 }  // namespace
