@@ -115,6 +115,18 @@ TEST_F(NodicDialectTest, StaleFramesAnswerNoNewRequest) {
     EXPECT_EQ(reply.frame[11], 43);
 }
 
+TEST_F(NodicDialectTest, AStatusReadWithoutAnAnswerIsSentOnceMore) {
+    NodicDialect& n = Use(Kind::kWired);
+    for (Fault fault : {Fault::kNoReply, Fault::kWrongReply}) {
+        sim::ClearLog();
+        sim::InjectFault("dev", fault);
+        DeviceStatus status;
+        ASSERT_TRUE(n.ReadStatus(status));
+        EXPECT_EQ(status.battery, 80);
+        EXPECT_EQ(FramesSent(), 2);
+    }
+}
+
 TEST_F(NodicDialectTest, StatusOverTheReceiverAsksTheReceiverFirst) {
     NodicDialect& n = Use(Kind::kReceiver);
     EXPECT_TRUE(n.Routed());
