@@ -103,13 +103,15 @@ void PrintActive(HidDeviceManager& manager, const DeviceCatalogue& catalogue, in
 
 }  // namespace
 
-int RunList(HidDeviceManager& manager, const DeviceCatalogue& catalogue, const Options& options) {
+int RunList(CommandContext& context) {
+    HidDeviceManager& manager = context.manager;
+    const DeviceCatalogue& catalogue = context.catalogue;
     ConsoleListener listener;
     NoStore store;
     ConnectionTracker tracker(manager, catalogue, listener, store);
     PrintCatalogue(catalogue);
     int found = PrintInterfaces(manager, catalogue, tracker);
-    tracker.SetCurrentType(StartModel(catalogue, options));
+    tracker.SetCurrentType(StartModel(catalogue, context.options));
     int model = tracker.GetConnectDeviceInfo();
     tracker.Refresh();
     PrintActive(manager, catalogue, model);
@@ -117,11 +119,13 @@ int RunList(HidDeviceManager& manager, const DeviceCatalogue& catalogue, const O
     return found ? kExitOk : kExitNoDevice;
 }
 
-int RunStatus(HidDeviceManager& manager, const DeviceCatalogue& catalogue, const Options& options) {
+int RunStatus(CommandContext& context) {
+    HidDeviceManager& manager = context.manager;
+    const DeviceCatalogue& catalogue = context.catalogue;
     ConsoleListener listener;
     NoStore store;
     ConnectionTracker tracker(manager, catalogue, listener, store);
-    tracker.SetCurrentType(StartModel(catalogue, options));
+    tracker.SetCurrentType(StartModel(catalogue, context.options));
     int model = tracker.GetConnectDeviceInfo();
     tracker.Refresh();
     std::printf("Model: %s (%d)\n", ModelName(catalogue, model).c_str(), model);

@@ -4,64 +4,85 @@
 
 namespace {
 
-bool ParseModel(const std::string& text, int& out) {
+bool ParseNumber(const std::string& text, long low, long high, int& out) {
     if (text.empty() || text.size() > 6) return false;
     char* end = nullptr;
     long value = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0' || value <= 0) return false;
+    if (*end != '\0' || value < low || value > high) return false;
     out = static_cast<int>(value);
     return true;
 }
 
+bool TakesValue(const std::string& option) {
+    return option == "--config" || option == "--model" || option == "--profile" || option == "--data" ||
+           option == "--format";
+}
+
+// Returns an error text, empty when the value fits the option.
+std::string ApplyValue(Options& o, const std::string& option, const std::string& value) {
+    if (option == "--config") o.configFolder = value;
+    else if (option == "--data") o.dataFolder = value;
+    else if (option == "--model") {
+        if (!ParseNumber(value, 1, 999999, o.model)) return "--model wants a device_type number, not '" + value + "'";
+    } else if (option == "--profile") {
+        if (!ParseNumber(value, 1, 5, o.profile)) return "--profile wants a profile number 1 to 5, not '" + value + "'";
+    } else if (option == "--format") {
+        if (value == "text") o.format = OutputFormat::kText;
+        else if (value == "json") o.format = OutputFormat::kJson;
+        else if (value == "kv") o.format = OutputFormat::kKeyValue;
+        else return "--format wants text, json or kv, not '" + value + "'";
+    }
+    return {};
+}
+
 }  // namespace
 
-const char* UsageText() {
-    return "Usage: mirevoctl [--config FOLDER] [--model DEVICE_TYPE] COMMAND\n"
-           "\n"
-           "Commands:\n"
-           "  list     catalogue models, the interfaces found with their modes and online\n"
-           "           state, the active interface and the current model\n"
-           "  status   the current model, how it is connected, and its battery\n"
-           "  help     this text\n"
-           "\n"
-           "Options:\n"
+const char* OptionsUsageText() {
+    return "Options:\n"
            "  --config FOLDER       read FOLDER/config.xml instead of the one beside the program\n"
+           "  --data FOLDER         keep the settings stores in FOLDER (default: the config folder)\n"
            "  --model DEVICE_TYPE   start from this model (as the DeviceType preference would)\n"
+           "  --profile N           work on profile N (1 to 5) instead of the mouse's current one\n"
+           "  --format FORMAT       text (default), json, or kv (one key=value per line)\n"
+           "  --json, --kv          short for --format json, --format kv\n"
            "\n"
            "Exit codes: 0 done, 1 usage, 2 catalogue unreadable, 3 nothing plugged in,\n"
-           "            4 plugged in but the mouse cannot be reached, 5 the mouse did not answer.\n";
+           "            4 plugged in but the mouse cannot be reached, 5 the mouse did not answer,\n"
+           "            6 the settings store cannot be opened or refused a value.\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {
     Options o;
+    bool optionsEnded = false;  // after "--" every word is an argument, even one starting with '-'
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        bool hasValue = i + 1 < args.size();
-        if (a == "--config" || a == "--model") {
-            if (!hasValue) {
+        bool isOption = !optionsEnded && a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
+        if (!isOption) {
+            if (o.command.empty()) o.command = a;
+            else o.args.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+        } else if (TakesValue(a)) {
+            if (i + 1 >= args.size()) {
                 o.error = "option " + a + " needs a value";
                 return o;
             }
-            const std::string& value = args[++i];
-            if (a == "--config") o.configFolder = value;
-            else if (!ParseModel(value, o.model)) {
-                o.error = "--model wants a device_type number, not '" + value + "'";
-                return o;
-            }
+            o.error = ApplyValue(o, a, args[++i]);
+            if (!o.error.empty()) return o;
+        } else if (a == "--json") {
+            o.format = OutputFormat::kJson;
+        } else if (a == "--kv") {
+            o.format = OutputFormat::kKeyValue;
         } else if (a == "-h" || a == "--help") {
             o.command = "help";
-        } else if (!a.empty() && a[0] == '-') {
-            o.error = "unknown option '" + a + "'";
-            return o;
-        } else if (o.command.empty()) {
-            o.command = a;
+            o.args.clear();
         } else {
-            o.error = "one command at a time ('" + o.command + "' and '" + a + "')";
+            o.error = "unknown option '" + a + "'";
             return o;
         }
     }
     if (o.command.empty()) o.error = "no command given";
-    else if (o.command != "list" && o.command != "status" && o.command != "help")
-        o.error = "unknown command '" + o.command + "'";
     return o;
 }

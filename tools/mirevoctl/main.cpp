@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Commands.h"
+#include "CommandTable.h"
 #include "File.h"
 #include "ProgramFolder.h"
 #include "Utf.h"
@@ -19,12 +19,14 @@ CString ConfigFolder(const Options& options) {
 
 int main(int argc, char** argv) {
     Options options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const CommandEntry* command = options.error.empty() ? FindCommand(options.command) : nullptr;
+    if (options.error.empty() && !command) options.error = "unknown command '" + options.command + "'";
     if (!options.error.empty()) {
-        std::fprintf(stderr, "mirevoctl: %s\n\n%s", options.error.c_str(), UsageText());
+        std::fprintf(stderr, "mirevoctl: %s\n\n%s", options.error.c_str(), UsageText().c_str());
         return kExitUsage;
     }
     if (options.command == "help") {
-        std::printf("%s", UsageText());
+        std::printf("%s", UsageText().c_str());
         return kExitOk;
     }
     CString folder = ConfigFolder(options);
@@ -43,7 +45,9 @@ int main(int argc, char** argv) {
     // Our hidapi.dll (and the virtual mouse) offer the report descriptor; Debian's hidapi 0.13 does not.
     manager.SetDescriptorReader(&hid_get_report_descriptor);
 #endif
-    int code = options.command == "list" ? RunList(manager, catalogue, options) : RunStatus(manager, catalogue, options);
+    CString data = options.dataFolder.empty() ? folder : CString(utf::Utf8ToWide(options.dataFolder));
+    CommandContext context{manager, catalogue, options, folder, data};
+    int code = command->run(context);
     std::fflush(stdout);
     return code;
 }
