@@ -21,6 +21,10 @@ public:
     ProtocolFamily Family() const override { return ProtocolFamily::kFeatureReport; }
     bool ReadStatus(DeviceStatus& status) override;
 
+    // Buttons and macros (FeatureButtons.cpp).
+
+    // Performance, lighting, status and notifications (FeatureSettings.cpp).
+
     // "fire": a feature report without read-back or confirmation.
     bool Fire(std::span<const std::uint8_t> packet);
     // "write with confirmation": cable as fire; receiver SendFeatureWaitAck.

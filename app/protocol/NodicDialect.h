@@ -15,6 +15,8 @@ public:
     ProtocolFamily Family() const override { return ProtocolFamily::kSecondFamily; }
     bool ReadStatus(DeviceStatus& status) override;
 
+    // The device tasks of this family (NodicTasks.cpp, NodicButtons.cpp).
+
     // Whether frames for the mouse carry the route bit: it sits behind a receiver
     // (connection mode 1 or 3).
     bool Routed();

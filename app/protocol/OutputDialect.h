@@ -17,6 +17,10 @@ public:
     ProtocolFamily Family() const override { return ProtocolFamily::kOutputReport; }
     bool ReadStatus(DeviceStatus& status) override;
 
+    // Buttons and macros (OutputButtons.cpp).
+
+    // Performance, lighting, status and notifications (OutputSettings.cpp).
+
     // Every write (WriteReportWaitAck): over a receiver the wait for its confirmation;
     // on the cable the mouse is not waited for.
     bool Write(std::span<const std::uint8_t> packet);

@@ -1,0 +1,29 @@
+#pragma once
+// What the device operations share with the rest of the program while they run:
+// the settings store of the current model, the listener that reports to the
+// window, and the state the main window keeps between operations (its current
+// profile, the models already read in this run, what the mouse last reported).
+// The device worker owns one; mirevoctl and the tests make their own.
+#include <set>
+
+#include "DeviceEvents.h"
+
+class SettingsDatabase;
+
+struct DeviceSession {
+    SettingsDatabase* store = nullptr;        // open on the current model; required
+    DeviceEventListener* listener = nullptr;  // null: nobody is told
+    int deviceType = 0;
+    bool hasLighting = false;                 // the model's lighting flag
+    int currentProfile = 1;                   // 1..5
+
+    // Models whose buttons (and lighting) were read once in this run; a later
+    // read-all of the same model reads only its state and performance block.
+    std::set<int> modelsRead;
+
+    // What the mouse last reported; -1: nothing yet.
+    int workMode = -1;
+    bool mouseConnected = false;
+    int battery = -1;
+    bool charging = false;
+};
