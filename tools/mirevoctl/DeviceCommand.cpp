@@ -1,0 +1,121 @@
+#include "DeviceCommand.h"
+
+#include <cstdio>
+
+#include "ConnectionTracker.h"
+#include "Utf.h"
+
+namespace {
+
+// mirevoctl chooses the model itself; the program's preference is never written.
+class NoModelSwitch : public ModelSwitchSink {
+public:
+    void OpenModelDatabase(int) override {}
+    void SetStoreDeviceType(int) override {}
+    void WriteDeviceType(int) override {}
+};
+
+const char* PageName(DevicePage page) {
+    switch (page) {
+    case DevicePage::kKeys: return "keys";
+    case DevicePage::kPerformance: return "performance";
+    case DevicePage::kMacros: return "macros";
+    case DevicePage::kLighting: return "lighting";
+    }
+    return "unknown";
+}
+
+std::string Narrow(const CString& text) { return utf::WideToUtf8(text.str()); }
+
+}  // namespace
+
+void ConsoleEvents::OnStatusText(int textId) {
+    statusText = textId;
+    if (printEvents) std::printf("event: connection text %d\n", textId);
+}
+
+void ConsoleEvents::OnBattery(int level, int state) {
+    battery = level;
+    batteryState = state;
+    if (printEvents) std::printf("event: battery %d state %d\n", level, state);
+}
+
+void ConsoleEvents::OnPagesEnabled(bool enabled) {
+    pagesEnabled = enabled;
+    if (printEvents) std::printf("event: pages %s\n", enabled ? "enabled" : "disabled");
+}
+
+void ConsoleEvents::OnReloadPage(DevicePage page) {
+    if (printEvents) std::printf("event: reload %s page\n", PageName(page));
+}
+
+void ConsoleEvents::OnModelReadFinished(bool ok) {
+    if (printEvents) std::printf("event: model read %s\n", ok ? "finished" : "failed");
+}
+
+DeviceCommand::~DeviceCommand() { m_store.CloseIfOpen(); }
+
+int DeviceCommand::OpenStore(int deviceType) {
+    const DeviceCatalogue& catalogue = m_context.catalogue;
+    CString attr = catalogue.DeviceAttrOf(deviceType);
+    m_store.SetDeviceType(deviceType);
+    if (attr.IsEmpty() || !m_store.OpenForDevice(m_context.dataFolder, attr)) {
+        std::fprintf(stderr, "mirevoctl: cannot open the settings store %s\n",
+                     Narrow(SettingsDatabase::DatabasePath(m_context.dataFolder, attr)).c_str());
+        return kExitStore;
+    }
+    if (m_store.EnsureProfiles() <= 0) {
+        std::fprintf(stderr, "mirevoctl: the settings store has no profiles and cannot make them\n");
+        return kExitStore;
+    }
+    m_session.store = &m_store;
+    m_session.listener = &m_events;
+    m_session.deviceType = deviceType;
+    ModelDescription description;
+    m_session.hasLighting = catalogue.LoadDescription(m_context.configFolder, deviceType, description) &&
+                            description.light;
+    int active = m_store.GetActiveProfile();
+    m_session.currentProfile = m_context.options.profile ? m_context.options.profile : (active >= 1 ? active : 1);
+    return kExitOk;
+}
+
+int DeviceCommand::OpenStoreOnly() {
+    const Options& options = m_context.options;
+    int deviceType = options.model ? options.model : m_context.catalogue.ChooseModel(0);
+    if (!options.model) {
+        // The model plugged in, when there is one, as the program would pick it.
+        NoModelSwitch sink;
+        ConnectionTracker tracker(m_context.manager, m_context.catalogue, m_events, sink);
+        tracker.SetCurrentType(deviceType);
+        deviceType = tracker.GetConnectDeviceInfo();
+    }
+    return OpenStore(deviceType);
+}
+
+int DeviceCommand::Open(bool needMouse) {
+    const Options& options = m_context.options;
+    NoModelSwitch sink;
+    ConnectionTracker tracker(m_context.manager, m_context.catalogue, m_events, sink);
+    tracker.SetCurrentType(options.model ? options.model : m_context.catalogue.ChooseModel(0));
+    int deviceType = tracker.GetConnectDeviceInfo();
+    tracker.Refresh();
+    if (!tracker.DevicePresent()) {
+        std::fprintf(stderr, "mirevoctl: no mouse of model %d is plugged in\n", deviceType);
+        return kExitNoDevice;
+    }
+    HidDeviceEntry active;
+    if (needMouse && (!tracker.Connected() || !m_context.manager.ActiveInterface(&active))) {
+        std::fprintf(stderr, "mirevoctl: the mouse cannot be reached (asleep, out of reach, or only over Bluetooth)\n");
+        return kExitNotConnected;
+    }
+    int code = OpenStore(deviceType);
+    if (code != kExitOk) return code;
+    m_dialect = MakeDialect(m_context.manager, deviceType);
+    return kExitOk;
+}
+
+int DeviceCommand::TaskResult(bool ok, const char* what) const {
+    if (ok) return kExitOk;
+    std::fprintf(stderr, "mirevoctl: %s: the mouse did not answer as it should\n", what);
+    return kExitNoAnswer;
+}
