@@ -5,6 +5,7 @@
 // with 0x54 0xE4 0x00, "fire" writes never acknowledged.
 #include <cstdio>
 
+#include "ButtonMemory.h"
 #include "DeviceSide.h"
 
 namespace sim {
@@ -76,6 +77,7 @@ Bytes ReadAnswer(World& world, const Device& d, const Bytes& request) {
     std::uint8_t id = request[0];
     std::uint8_t cmd = request.size() > 1 ? request[1] : 0;
     Bytes a = id == 0x51 && cmd == 0x06 ? DeviceState(world, d) : Bytes{id, 0x00};
+    FeatureButtonAnswer(world.MemoryOf(d), request, a);
     a[1] = d.setup.echoCommand ? cmd : 0x00;
     return a;
 }
@@ -116,7 +118,7 @@ void FeatureSet(World& world, Interface& iface, const Bytes& report) {
     bool read = transfer == Transfer::kReadBack || transfer == Transfer::kAckThenGet ||
                 transfer == Transfer::kMouseVersion;
     if (!read) {
-        StoreWrite(world, d, report);
+        if (!FeatureButtonWrite(world.MemoryOf(d), report)) StoreWrite(world, d, report);
         world.SaveMemory();
         if (receiver && transfer == Transfer::kConfirmed && !d.setup.silent)
             Reply(world, iface, ReplyPath::kInput, Bytes{0x54, 0xE4, 0x00}, notification);

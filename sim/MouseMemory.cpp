@@ -72,8 +72,14 @@ void ApplyLine(std::map<std::string, MouseMemory>& mice, std::istringstream& lin
         std::string field = key.substr(3);
         if (field == "settings") {
             UnpackSettings(bytes, p);
-        } else if (std::sscanf(field.c_str(), "button%d", &sub) == 1 && sub >= 0 && sub < 16 && bytes.size() == 4) {
-            std::copy(bytes.begin(), bytes.end(), p.buttons[static_cast<std::size_t>(sub)].begin());
+        } else if (std::sscanf(field.c_str(), "button%d", &sub) == 1 && sub >= 0 && sub < 16 && bytes.size() >= 4 &&
+                   bytes.size() <= StoredButton().size()) {
+            // Older files kept four bytes per button; the rest stays zero.
+            StoredButton& button = p.buttons[static_cast<std::size_t>(sub)];
+            button.fill(0);
+            std::copy(bytes.begin(), bytes.end(), button.begin());
+        } else if (std::sscanf(field.c_str(), "name%d", &sub) == 1 && sub >= 0 && sub < 256) {
+            p.macroNames[sub] = std::string(bytes.begin(), bytes.end());
         } else if (std::sscanf(field.c_str(), "macro%d", &sub) == 1 && sub >= 0 && sub < 256) {
             p.macros[sub] = bytes;
         }
@@ -96,9 +102,13 @@ std::string SaveMemory(const std::map<std::string, MouseMemory>& mice) {
             auto settings = PackSettings(prof);
             out << name << " p" << p << ".settings " << Hex(settings.data(), settings.size()) << "\n";
             for (std::size_t b = 0; b < prof.buttons.size(); ++b)
-                out << name << " p" << p << ".button" << b << " " << Hex(prof.buttons[b].data(), 4) << "\n";
+                out << name << " p" << p << ".button" << b << " " << Hex(prof.buttons[b].data(), prof.buttons[b].size())
+                    << "\n";
             for (const auto& [index, body] : prof.macros)
                 out << name << " p" << p << ".macro" << index << " " << Hex(body.data(), body.size()) << "\n";
+            for (const auto& [index, text] : prof.macroNames)
+                out << name << " p" << p << ".name" << index << " "
+                    << Hex(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) << "\n";
         }
         for (const auto& [key, bytes] : m.unhandledWrites)
             out << name << " write." << key << " " << Hex(bytes.data(), bytes.size()) << "\n";

@@ -10,6 +10,11 @@
 
 namespace sim {
 
+// A button's code as the assign command carries it: the function type first, then
+// its parameters; all zero is the button's factory function. A whole-profile slot
+// fills the first four bytes.
+using StoredButton = std::array<std::uint8_t, 10>;
+
 struct ProfileMemory {
     std::uint8_t dpiIndex = 1;     // 0-based current level
     std::uint8_t dpiCount = 5;
@@ -21,9 +26,16 @@ struct ProfileMemory {
     std::uint8_t responseTime = 4;
     std::uint8_t sleepTime = 3;
     std::array<std::uint8_t, 11> lighting{};
-    std::vector<std::array<std::uint8_t, 4>> buttons = std::vector<std::array<std::uint8_t, 4>>(16);
+    std::vector<StoredButton> buttons = std::vector<StoredButton>(16);
     std::map<int, std::vector<std::uint8_t>> macros;  // button index -> macro body
-    std::map<int, std::string> macroNames;
+    std::map<int, std::string> macroNames;            // button index -> name bytes as sent
+};
+
+// A macro upload in progress: what the mouse holds in RAM between its chunks. Never saved.
+struct MacroUpload {
+    int button = -1;  // -1: nothing in progress
+    int nextChunk = 0;
+    std::vector<std::uint8_t> bytes;
 };
 
 struct MouseMemory {
@@ -35,6 +47,7 @@ struct MouseMemory {
     // Writes no handler understands yet, kept by "report id, command" so tests
     // can still see that they arrived.
     std::map<std::string, std::vector<std::uint8_t>> unhandledWrites;
+    MacroUpload upload;
 
     ProfileMemory& Current() { return profiles[static_cast<std::size_t>(currentProfile)]; }
 };

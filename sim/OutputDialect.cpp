@@ -4,6 +4,7 @@
 // 0xE4 in byte 1; an answer carries the command in byte 1 only when the mouse echoes.
 #include <cstdio>
 
+#include "ButtonMemory.h"
 #include "DeviceSide.h"
 
 namespace sim {
@@ -35,6 +36,7 @@ Bytes ReadAnswer(World& world, const Device& d, std::uint8_t id, std::uint8_t cm
 
 void ApplyWrite(World& world, const Device& d, const Bytes& report) {
     MouseMemory& m = world.MemoryOf(d);
+    if (OutputButtonWrite(m, report)) return;
     if (report[0] == 0xB5 && report[1] == 0x0E && report[2] < 5) {
         m.currentProfile = report[2];
         return;
@@ -57,6 +59,11 @@ void OutputWrite(World& world, Interface& iface, const Bytes& report) {
     if (!receiverQuery && !MouseReachable(d)) return;
     bool answers = receiverQuery ? d.setup.kind == Kind::kReceiver || !d.setup.silent : !d.setup.silent;
     Bytes notification = StateNotification(world, d, 0xB6);
+    Bytes buttonAnswer{d.setup.answerId, static_cast<std::uint8_t>(d.setup.echoCommand ? cmd : 0x00)};
+    if (OutputButtonAnswer(world.MemoryOf(d), d.setup, report, buttonAnswer)) {
+        if (answers) Reply(world, iface, ReplyPath::kInput, std::move(buttonAnswer), notification);
+        return;
+    }
     if (IsRead(id, cmd)) {
         if (answers) Reply(world, iface, ReplyPath::kInput, ReadAnswer(world, d, id, cmd), notification);
         return;

@@ -48,6 +48,8 @@ bool ApplyOption(DeviceSetup& setup, const std::string& key, const std::string& 
                : key == "echo"        ? &setup.echoCommand
                : key == "handshake"   ? &setup.needsHandshake
                : key == "silent"      ? &setup.silent
+               : key == "mapall"      ? &setup.mapListsAll
+               : key == "mapfull"     ? &setup.mapFullItems
                                       : nullptr;
     if (flag) {
         if (value != "0" && value != "1") return false;

@@ -10,7 +10,8 @@
 // Keys: vid, paired (pid or vid:pid), awake, features, answers, release, id, mouse, product,
 // and the mouse's answer forms: echo=0|1 (byte 1 repeats the command), answer=b4|b6
 // (output dialect), handshake=0|1 (feature receivers answer reads only after the
-// handshake), silent=0|1 (the mouse answers nothing).
+// handshake), silent=0|1 (the mouse answers nothing), mapall=0|1 and mapfull=0|1 (output
+// dialect: the button map lists factory buttons too; assigned items carry six data bytes).
 // The drop-in library reads it from MIREVO_SIM_SCENARIO: a file path, or the text
 // itself after "inline:" with ';' or '|' between lines. The mice's memory persists in
 // MIREVO_SIM_MEMORY, or else in "mirevo-sim.memory" in the current folder (an empty

@@ -38,6 +38,10 @@ struct DeviceSetup {
                                         // the handshake 0x51 0x0C (until the mouse sleeps)
     bool silent = false;                // the mouse hears commands but answers none (a receiver still
                                         // answers its own queries)
+    bool mapListsAll = true;            // output dialect: the button map lists every button, factory ones
+                                        // (type 0) included; else only the assigned ones
+    bool mapFullItems = false;          // output dialect: map items of assigned buttons carry all six data
+                                        // bytes; else only up to their last non-zero byte
 };
 
 enum class Fault {

@@ -102,7 +102,7 @@ TEST(MouseMemoryTest, SurvivesSavingAndLoading) {
     EXPECT_EQ(l.profiles[2].dpiX[4], 12000);
     EXPECT_EQ(l.profiles[2].dpiIndex, 4);
     EXPECT_EQ(l.profiles[4].lighting[6], 0xAB);
-    EXPECT_EQ(l.profiles[1].buttons[7], (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(l.profiles[1].buttons[7], (sim::StoredButton{1, 2, 3, 4}));
     EXPECT_EQ(l.profiles[0].macros.at(5), (std::vector<std::uint8_t>{0x10, 0x20}));
     EXPECT_EQ(l.unhandledWrites.at("51_40"), (std::vector<std::uint8_t>{0x51, 0x40, 0x02}));
 }
