@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include "StopSignal.h"
+
 namespace {
 std::atomic<Clock*> g_installed{nullptr};
 }
@@ -20,7 +22,14 @@ std::uint64_t RealClock::NowMs() {
     return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void RealClock::SleepMs(std::uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+// A thread that heeds a stop signal stops waiting the moment it is raised.
+void RealClock::SleepMs(std::uint32_t ms) {
+    if (StopSignal* stop = StopSignal::OfThisThread()) {
+        stop->WaitFor(ms);
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 void VirtualClock::SleepMs(std::uint32_t ms) {
     m_now += ms;

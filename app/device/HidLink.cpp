@@ -1,7 +1,10 @@
 #include "HidLink.h"
 
+#include "StopSignal.h"
+
 HidLink::HidLink(HidDeviceManager& manager) : m_guard(manager.m_lock), m_manager(manager) {
-    if (!manager.m_opened) return;
+    // A thread asked to stop starts no transfer: its sequence fails through at once.
+    if (!manager.m_opened || StopSignal::ThisThreadStopping()) return;
     HidDeviceManager::OpenEntry* entry = manager.ActiveEntry();
     if (!entry) return;
     m_mode = entry->info.mode;

@@ -3,15 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "StopSignal.h"
+
 namespace {
 
 // A device that keeps sending cannot hold a transfer in its drain for ever.
 constexpr int kMaxDrained = 64;
 
+// A thread asked to stop moves no more reports, so a sequence in progress fails
+// through its remaining steps without waiting on the device.
+bool Stopping() { return StopSignal::ThisThreadStopping(); }
+
 }  // namespace
 
 bool HidPort::SendFeature(std::span<const std::uint8_t> report) {
-    if (!m_handle || report.empty()) return false;
+    if (!m_handle || report.empty() || Stopping()) return false;
     Report wire{};
     std::size_t n = std::min(report.size(), wire.size());
     std::memcpy(wire.data(), report.data(), n);
@@ -19,7 +25,7 @@ bool HidPort::SendFeature(std::span<const std::uint8_t> report) {
 }
 
 int HidPort::GetFeature(std::uint8_t id, std::span<std::uint8_t> into) {
-    if (!m_handle || into.empty()) return -1;
+    if (!m_handle || into.empty() || Stopping()) return -1;
     Report wire{};
     wire[0] = id;
     int n = hid_get_feature_report(m_handle, wire.data(), wire.size());
@@ -30,7 +36,7 @@ int HidPort::GetFeature(std::uint8_t id, std::span<std::uint8_t> into) {
 }
 
 bool HidPort::WriteOutput(std::span<const std::uint8_t> report) {
-    if (!m_handle || report.empty()) return false;
+    if (!m_handle || report.empty() || Stopping()) return false;
     Report wire{};
     std::memcpy(wire.data(), report.data(), std::min(report.size(), wire.size()));
     return hid_write(m_handle, wire.data(), wire.size()) >= 0;
@@ -38,7 +44,7 @@ bool HidPort::WriteOutput(std::span<const std::uint8_t> report) {
 
 int HidPort::Read(Report& into, int timeoutMs) {
     into.fill(0);
-    if (!m_handle) return -1;
+    if (!m_handle || Stopping()) return -1;
     int n = hid_read_timeout(m_handle, into.data(), into.size(), timeoutMs);
     return n < 0 ? -1 : std::min(n, static_cast<int>(into.size()));
 }

@@ -5,12 +5,9 @@
 #include <cstdint>
 
 #include "CString.h"
+#include "DeviceTask.h"
 #include "FileOutcome.h"
 #include "SettingsDatabase.h"
-
-// Device task numbers of the worker's task table that follow a profile change.
-inline constexpr int kTaskApplyProfile = 5;
-inline constexpr int kTaskApplyEverything = 17;
 
 // The task that sends an imported profile to the mouse, by the same dialect
 // rule the worker uses: the feature dialect applies a profile (task 5); the

@@ -15,10 +15,9 @@ add_library(mirevo_file_formats STATIC
   ProfileSnapshot.cpp
   ProfileTransfer.cpp
   ProfileSwitch.cpp)
-# ProtocolFamily.h (the dialect rule the device worker uses) is a header of its
-# own; the protocol library itself is not needed.
-target_include_directories(mirevo_file_formats PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}
-                           PRIVATE ${PROJECT_SOURCE_DIR}/app/protocol)
+# ProtocolFamily.h (the dialect rule the device worker uses) and DeviceTask.h
+# (the task numbers) are headers of their own; the protocol library itself is not needed.
+target_include_directories(mirevo_file_formats PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/app/protocol)
 target_link_libraries(mirevo_file_formats PUBLIC mirevo_files mirevo_store mirevo_base)
 mirevo_target(mirevo_file_formats)
 

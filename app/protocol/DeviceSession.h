@@ -16,6 +16,7 @@ struct DeviceSession {
     int deviceType = 0;
     bool hasLighting = false;                 // the model's lighting flag
     int currentProfile = 1;                   // 1..5
+    int lightMode = -1;                       // the mode a lighting task concerns; -1: the profile's active one
 
     // Models whose buttons (and lighting) were read once in this run; a later
     // read-all of the same model reads only its state and performance block.
@@ -26,4 +27,8 @@ struct DeviceSession {
     bool mouseConnected = false;
     int battery = -1;
     bool charging = false;
+
+    // Set by the idle poll when its re-read after a notification failed; the
+    // worker then queues a reconnect, but only when nothing else waits.
+    bool reconnectWanted = false;
 };

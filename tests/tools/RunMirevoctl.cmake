@@ -2,6 +2,7 @@
 #   -DEXE=path [-DEMULATOR=wine-run] [-DLIBDIR=folder] [-DSCENARIO=text] -DARGS=a|b
 #   -DEXPECT_CODE=n -DEXPECT=regex|regex [-DREJECT=regex]
 #   -DMEMORY=file [-DMEMORY_TEXT=line|line] [-DEXPECT_MEMORY=regex]
+#   [-DFRESH_DIR=folder]   emptied before the run (a test's own settings stores and exports)
 if(DEFINED LIBDIR)
   set(ENV{LD_LIBRARY_PATH} "${LIBDIR}")
 endif()
@@ -16,6 +17,10 @@ file(REMOVE "${MEMORY}")
 if(DEFINED MEMORY_TEXT)
   string(REPLACE "|" "\n" memory_lines "${MEMORY_TEXT}")
   file(WRITE "${MEMORY}" "${memory_lines}\n")
+endif()
+if(DEFINED FRESH_DIR)
+  file(REMOVE_RECURSE "${FRESH_DIR}")
+  file(MAKE_DIRECTORY "${FRESH_DIR}")
 endif()
 string(REPLACE "|" ";" args "${ARGS}")
 execute_process(COMMAND ${EMULATOR} ${EXE} ${args}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "FileCommands.h"
 
 namespace {
 
@@ -18,6 +19,13 @@ const std::vector<CommandEntry>& CommandTable() {
                  "                   state, the active interface and the current model",
          RunList},
         {"status", "status           the current model, how it is connected, and its battery", RunStatus},
+        {"profile", "profile switch N       make profile N current and send it to the mouse\n"
+                    "  profile export FOLDER  write the profile (--profile, else the current one) to a file in FOLDER\n"
+                    "  profile import FILE    read FILE into the profile and send it to the mouse",
+         RunProfile},
+        {"macro", "macro export ID FOLDER write stored macro ID to a file in FOLDER\n"
+                  "  macro import FILE      add the macro of FILE to the stored macros",
+         RunMacroFile},
         {"help", "help             this text", RunHelp},
     };
     return table;

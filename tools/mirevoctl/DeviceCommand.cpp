@@ -1,19 +1,21 @@
 #include "DeviceCommand.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
-#include "ConnectionTracker.h"
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+#include "File.h"
 #include "Utf.h"
 
 namespace {
-
-// mirevoctl chooses the model itself; the program's preference is never written.
-class NoModelSwitch : public ModelSwitchSink {
-public:
-    void OpenModelDatabase(int) override {}
-    void SetStoreDeviceType(int) override {}
-    void WriteDeviceType(int) override {}
-};
 
 const char* PageName(DevicePage page) {
     switch (page) {
@@ -26,6 +28,18 @@ const char* PageName(DevicePage page) {
 }
 
 std::string Narrow(const CString& text) { return utf::WideToUtf8(text.str()); }
+
+// The stores live in <data folder>/db, made on first use as the program's start-up makes it.
+void MakeStoreFolder(const CString& dataFolder) {
+    CString folder = file::Join(dataFolder, L"db");
+#ifdef _WIN32
+    std::filesystem::path path(folder.str());
+#else
+    std::filesystem::path path(Narrow(folder));
+#endif
+    std::error_code ignored;  // a folder that cannot be made shows as a store that cannot be opened
+    std::filesystem::create_directories(path, ignored);
+}
 
 }  // namespace
 
@@ -59,6 +73,7 @@ int DeviceCommand::OpenStore(int deviceType) {
     const DeviceCatalogue& catalogue = m_context.catalogue;
     CString attr = catalogue.DeviceAttrOf(deviceType);
     m_store.SetDeviceType(deviceType);
+    MakeStoreFolder(m_context.dataFolder);
     if (attr.IsEmpty() || !m_store.OpenForDevice(m_context.dataFolder, attr)) {
         std::fprintf(stderr, "mirevoctl: cannot open the settings store %s\n",
                      Narrow(SettingsDatabase::DatabasePath(m_context.dataFolder, attr)).c_str());
@@ -84,8 +99,7 @@ int DeviceCommand::OpenStoreOnly() {
     int deviceType = options.model ? options.model : m_context.catalogue.ChooseModel(0);
     if (!options.model) {
         // The model plugged in, when there is one, as the program would pick it.
-        NoModelSwitch sink;
-        ConnectionTracker tracker(m_context.manager, m_context.catalogue, m_events, sink);
+        ConnectionTracker tracker(m_context.manager, m_context.catalogue, m_events, m_sink);
         tracker.SetCurrentType(deviceType);
         deviceType = tracker.GetConnectDeviceInfo();
     }
@@ -94,8 +108,8 @@ int DeviceCommand::OpenStoreOnly() {
 
 int DeviceCommand::Open(bool needMouse) {
     const Options& options = m_context.options;
-    NoModelSwitch sink;
-    ConnectionTracker tracker(m_context.manager, m_context.catalogue, m_events, sink);
+    m_tracker = std::make_unique<ConnectionTracker>(m_context.manager, m_context.catalogue, m_events, m_sink);
+    ConnectionTracker& tracker = *m_tracker;
     tracker.SetCurrentType(options.model ? options.model : m_context.catalogue.ChooseModel(0));
     int deviceType = tracker.GetConnectDeviceInfo();
     tracker.Refresh();
@@ -118,4 +132,23 @@ int DeviceCommand::TaskResult(bool ok, const char* what) const {
     if (ok) return kExitOk;
     std::fprintf(stderr, "mirevoctl: %s: the mouse did not answer as it should\n", what);
     return kExitNoAnswer;
+}
+
+bool DeviceCommand::RunTasks(const std::vector<DeviceTask>& tasks) {
+    if (!m_tracker || !m_session.store) return false;
+    DeviceWorkerHooks hooks;
+    bool lighting = m_session.hasLighting;
+    hooks.hasLighting = [lighting](int) { return lighting; };
+    DeviceWorker worker(m_context.manager, *m_tracker, m_store, m_events, hooks);
+    worker.SetCurrentProfile(m_session.currentProfile);
+    bool terminal = isatty(fileno(stderr)) != 0;
+    bool ok = true;
+    // The worker traces a failed task; the tally here tells the user.
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        if (terminal) std::fprintf(stderr, "\rdevice task %d (%zu of %zu)...", tasks[i].number, i + 1, tasks.size());
+        worker.Queue(tasks[i]);
+        ok = worker.RunQueued() && ok;
+    }
+    if (terminal) std::fprintf(stderr, "\r%*s\r", 40, "");
+    return ok;
 }

@@ -6,8 +6,10 @@
 #include <memory>
 
 #include "CommandTable.h"
+#include "ConnectionTracker.h"
 #include "DeviceDialect.h"
 #include "DeviceSession.h"
+#include "DeviceWorker.h"
 #include "SettingsDatabase.h"
 
 // The console stands in for the main window: it keeps the last connection text
@@ -56,12 +58,27 @@ public:
     // A device task that failed is a mouse that did not answer (exit 5); prints why.
     int TaskResult(bool ok, const char* what) const;
 
+    // Runs device tasks the way the program does, through the device worker's
+    // task table, one after the other on this thread (after Open). On a terminal
+    // a progress line shows the task running. True when every task succeeded.
+    bool RunTasks(const std::vector<DeviceTask>& tasks);
+
 private:
+    // mirevoctl chooses the model itself; the program's preference is never written.
+    class NoModelSwitch : public ModelSwitchSink {
+    public:
+        void OpenModelDatabase(int) override {}
+        void SetStoreDeviceType(int) override {}
+        void WriteDeviceType(int) override {}
+    };
+
     int OpenStore(int deviceType);
 
     CommandContext& m_context;
     SettingsDatabase m_store;
     ConsoleEvents m_events;
+    NoModelSwitch m_sink;
+    std::unique_ptr<ConnectionTracker> m_tracker;
     DeviceSession m_session;
     std::unique_ptr<DeviceDialect> m_dialect;
 };

@@ -11,6 +11,7 @@ enum ExitCode {
     kExitNotConnected = 4, // present, but the mouse cannot be reached (asleep, or only over Bluetooth)
     kExitNoAnswer = 5,     // reachable, but the mouse did not answer
     kExitStore = 6,        // the settings store cannot be opened or refused a value
+    kExitFile = 7,         // a profile or macro file cannot be read, is not one of ours, or cannot be written
 };
 
 enum class OutputFormat { kText, kJson, kKeyValue };

@@ -1,0 +1,134 @@
+#include "DeviceWorker.h"
+
+#include "Clock.h"
+#include "DebugTrace.h"
+#include "SettingsDatabase.h"
+
+DeviceWorker::DeviceWorker(HidDeviceManager& manager, ConnectionTracker& tracker, SettingsDatabase& store,
+                           DeviceEventListener& listener, Hooks hooks, TimerResolution& resolution)
+    : m_manager(manager), m_tracker(tracker), m_listener(listener), m_hooks(std::move(hooks)),
+      m_resolution(resolution) {
+    m_session.store = &store;
+    m_session.listener = &listener;
+}
+
+// The thread uses every member; it must end before they do.
+DeviceWorker::~DeviceWorker() { Stop(); }
+
+bool DeviceWorker::Queue(DeviceTask task) {
+    if (task.profile < 1 || task.profile > 5) task.profile = CurrentProfile();
+    return m_queue.Push(task);
+}
+
+void DeviceWorker::SetCurrentProfile(int profile) {
+    if (profile < 1 || profile > 5) return;
+    std::lock_guard<std::mutex> lock(m_profileLock);
+    m_uiProfile = profile;
+}
+
+int DeviceWorker::CurrentProfile() const {
+    std::lock_guard<std::mutex> lock(m_profileLock);
+    return m_uiProfile;
+}
+
+void DeviceWorker::Run() {
+    RaisedTimerResolution raised(m_resolution);
+    if (std::optional<DeviceTask> task = m_queue.Pop()) {
+        if (!Perform(*task)) DebugTrace("device task %d abandoned: a transfer failed", task->number);
+        return;
+    }
+    if (m_tracker.DevicePresent()) Poll();
+}
+
+bool DeviceWorker::RunQueued() {
+    RaisedTimerResolution raised(m_resolution);
+    bool ok = true;
+    while (std::optional<DeviceTask> task = m_queue.Pop()) {
+        if (Perform(*task)) continue;
+        DebugTrace("device task %d abandoned: a transfer failed", task->number);
+        ok = false;
+    }
+    return ok;
+}
+
+DeviceDialect& DeviceWorker::Dialect() {
+    int type = m_tracker.CurrentType();
+    if (!m_dialect || type != m_dialectType) {
+        m_dialect = m_hooks.makeDialect(m_manager, type);
+        m_dialectType = type;
+    }
+    m_session.deviceType = type;
+    m_session.hasLighting = m_hooks.hasLighting && m_hooks.hasLighting(type);
+    return *m_dialect;
+}
+
+void DeviceWorker::Pause(int ms) { Clock::Get().SleepMs(static_cast<std::uint32_t>(ms)); }
+
+// Refreshes the connection first, as every read-all does; nothing is read
+// when no interface of the model is there.
+bool DeviceWorker::ReadEverything() {
+    m_tracker.Refresh();
+    if (!m_tracker.DevicePresent()) return false;
+    DeviceDialect& dialect = Dialect();
+    bool ok = dialect.ReadEverything(m_session);
+    // A read may have learnt the mouse's current profile; the window follows it.
+    SetCurrentProfile(m_session.currentProfile);
+    if (ok && m_hooks.versionCheck) m_hooks.versionCheck(dialect, m_session);
+    return ok;
+}
+
+bool DeviceWorker::ChangeModel(int deviceType) {
+    // Closing and opening the store, the manager's new filters and the connection
+    // refresh all happen here, so the UI thread never waits on them.
+    if (deviceType > 0) m_tracker.ChangeModel(deviceType);
+    m_session.workMode = -1;
+    m_session.mouseConnected = false;
+    bool ok = ReadEverything();
+    m_listener.OnModelReadFinished(ok);
+    Pause(100);
+    return ok;
+}
+
+void DeviceWorker::Poll() {
+    m_session.currentProfile = CurrentProfile();
+    m_session.reconnectWanted = false;
+    Dialect().PollNotifications(m_session);
+    SetCurrentProfile(m_session.currentProfile);
+    if (m_session.reconnectWanted && m_queue.PushIfEmpty(DeviceTask{kTaskReconnectArrival}))
+        DebugTrace("re-read after a notification failed: reconnecting");
+}
+
+bool DeviceWorker::Perform(const DeviceTask& task) {
+    m_session.currentProfile = task.profile >= 1 && task.profile <= 5 ? task.profile : CurrentProfile();
+    m_session.lightMode = task.lightMode;
+    switch (task.number) {
+    case kTaskFirstRead:
+        if (m_firstReadDone) return true;
+        m_firstReadDone = ReadEverything();
+        return m_firstReadDone;
+    case kTaskReconnectArrival:
+        Pause(1000);
+        return ReadEverything();
+    case kTaskReconnectRemoval:
+        // Reads what is still reachable; a mouse that went away entirely is no failure.
+        Pause(500);
+        return ReadEverything() || !m_tracker.DevicePresent();
+    case kTaskModelChange: return ChangeModel(task.deviceType);
+    case kTaskApplyProfile: return Dialect().ApplyProfile(m_session);
+    case kTaskWriteButton: return Dialect().WriteButton(m_session, task.button);
+    case kTaskRestoreButton: return Dialect().RestoreButton(m_session, task.button);
+    case kTaskLighting: return Dialect().WriteLighting(m_session);
+    case kTaskDpi: return Dialect().WriteDpi(m_session);
+    case kTaskReportRate: return Dialect().WriteReportRate(m_session);
+    case kTaskSensor: return Dialect().WriteSensor(m_session);
+    case kTaskSleepTime: return Dialect().WriteSleepTime(m_session);
+    case kTaskResponseTime: return Dialect().WriteResponseTime(m_session);
+    case kTaskResetParts: return Dialect().ResetParts(m_session, task.resetMask);
+    case kTaskFactoryReset: return Dialect().FactoryReset(m_session);
+    case kTaskApplyEverything: return Dialect().ApplyEverything(m_session);
+    case kTaskVersionCheck:
+        if (m_hooks.versionCheck) m_hooks.versionCheck(Dialect(), m_session);
+        return true;
+    default: return true;  // numbers without a task do nothing
+    }
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The device worker: every exchange with the mouse happens on its thread. The
+// UI thread writes a value into the store and queues a task; the worker takes
+// one task per iteration and runs it in the dialect of the current model, and
+// when nothing waits and a device is present it polls for notifications.
+// Everything it has to show goes to the device-event listener, which the main
+// window implements by posting to its own thread.
+#include <functional>
+#include <memory>
+
+#include "CThreadBasic.h"
+#include "ConnectionTracker.h"
+#include "DeviceDialect.h"
+#include "DeviceSession.h"
+#include "DeviceTaskQueue.h"
+#include "TimerResolution.h"
+
+class SettingsDatabase;
+
+// What the worker asks of its owner.
+struct DeviceWorkerHooks {
+    // Makes the dialect of a model; tests may record the calls.
+    std::function<std::unique_ptr<DeviceDialect>(HidDeviceManager&, int deviceType)> makeDialect =
+        [](HidDeviceManager& m, int type) { return MakeDialect(m, type); };
+    // The model's lighting flag; none: no model has lighting.
+    std::function<bool(int deviceType)> hasLighting;
+    // The firmware version check, after a successful read and for task 18; none: no check.
+    std::function<void(DeviceDialect&, DeviceSession&)> versionCheck;
+};
+
+class DeviceWorker final : public CThreadBasic {
+public:
+    using Hooks = DeviceWorkerHooks;
+
+    // `store` is the store the tracker's model switch keeps open on the current model.
+    DeviceWorker(HidDeviceManager& manager, ConnectionTracker& tracker, SettingsDatabase& store,
+                 DeviceEventListener& listener, Hooks hooks = {},
+                 TimerResolution& resolution = TimerResolution::System());
+    ~DeviceWorker() override;
+
+    // ---- UI thread ----
+    // Queues a task with what it concerns. Profile 0 takes the profile current
+    // now. False when it was not queued (a reconnect or model change that waits already).
+    bool Queue(DeviceTask task);
+    void SetCurrentProfile(int profile);
+    int CurrentProfile() const;
+    const DeviceTaskQueue& Tasks() const { return m_queue; }
+
+    // ---- worker thread (tests call it directly instead of starting the thread) ----
+    void Run() override;
+    // Runs every waiting task on the calling thread, without polling
+    // (mirevoctl). True when each of them succeeded.
+    bool RunQueued();
+    // True once the first read (task 1) succeeded; later task 1 requests do nothing.
+    bool FirstReadDone() const { return m_firstReadDone; }
+
+private:
+    bool Perform(const DeviceTask& task);
+    bool ReadEverything();
+    bool ChangeModel(int deviceType);
+    void Poll();
+    // The dialect of the tracker's current model, made anew when the model changed.
+    DeviceDialect& Dialect();
+    void Pause(int ms);
+
+    HidDeviceManager& m_manager;
+    ConnectionTracker& m_tracker;
+    DeviceEventListener& m_listener;
+    Hooks m_hooks;
+    TimerResolution& m_resolution;
+    DeviceTaskQueue m_queue;
+    DeviceSession m_session;          // worker thread only, except the profile below
+    mutable std::mutex m_profileLock;
+    int m_uiProfile = 1;              // the main window's current profile, as the UI thread set it
+    std::unique_ptr<DeviceDialect> m_dialect;
+    int m_dialectType = 0;
+    bool m_firstReadDone = false;
+};

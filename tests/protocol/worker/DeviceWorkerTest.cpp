@@ -1,0 +1,295 @@
+// The device worker on the virtual clock: the queue's rules, the task table with
+// each task's captured arguments, idle polling, the model change and stopping.
+// The dialect is a recording one, so what is checked here is the worker's part;
+// the dialects' own traffic is tested with the virtual mouse elsewhere.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "ConnectionTracker.h"
+#include "DeviceWorker.h"
+#include "HidTestBed.h"
+#include "SettingsDatabase.h"
+#include "StopSignal.h"
+
+using namespace testbed;
+
+namespace {
+
+constexpr int kArvoF1 = 101;
+constexpr int kArvoR3 = 310;
+
+struct Calls {
+    std::vector<std::string> list;
+    std::vector<int> dialectsMade;
+    bool failReads = false;
+    bool wantReconnect = false;
+    int longWaitMs = 0;                      // an operation that waits this long on the clock
+    std::atomic<bool> waitInterrupted{false};
+    std::atomic<bool> waiting{false};
+};
+
+// Records each operation with the session's profile and what the task concerns.
+class RecordingDialect final : public DeviceDialect {
+public:
+    RecordingDialect(Calls& calls, int type) : m_calls(calls), m_type(type) {}
+    ProtocolFamily Family() const override { return FamilyOf(m_type); }
+    bool ReadStatus(DeviceStatus&) override { return true; }
+
+    bool ReadEverything(DeviceSession& s) override { return Note("read", s) && !m_calls.failReads; }
+    bool ApplyProfile(DeviceSession& s) override { return Note("apply", s); }
+    bool WriteButton(DeviceSession& s, int b) override { return Note("button " + std::to_string(b), s); }
+    bool RestoreButton(DeviceSession& s, int b) override { return Note("restore " + std::to_string(b), s); }
+    bool WriteLighting(DeviceSession& s) override { return Note("light " + std::to_string(s.lightMode), s); }
+    bool WriteDpi(DeviceSession& s) override { return Note("dpi", s); }
+    bool WriteReportRate(DeviceSession& s) override { return Note("rate", s); }
+    bool WriteSensor(DeviceSession& s) override { return Note("sensor", s); }
+    bool WriteSleepTime(DeviceSession& s) override { return Note("sleep", s); }
+    bool WriteResponseTime(DeviceSession& s) override { return Note("response", s); }
+    bool ResetParts(DeviceSession& s, int mask) override { return Note("reset " + std::to_string(mask), s); }
+    bool FactoryReset(DeviceSession& s) override { return Note("factory", s); }
+    bool ApplyEverything(DeviceSession& s) override { return Note("everything", s); }
+    bool PollNotifications(DeviceSession& s) override {
+        s.reconnectWanted = m_calls.wantReconnect;
+        return Note("poll", s);
+    }
+
+private:
+    bool Note(const std::string& what, DeviceSession& s) {
+        m_calls.list.push_back(what + " p" + std::to_string(s.currentProfile) + " m" + std::to_string(s.deviceType));
+        if (m_calls.longWaitMs) {
+            m_calls.waiting = true;
+            Clock::Get().SleepMs(static_cast<std::uint32_t>(m_calls.longWaitMs));
+            m_calls.waitInterrupted = StopSignal::ThisThreadStopping();
+        }
+        return true;
+    }
+    Calls& m_calls;
+    int m_type;
+};
+
+struct CountingResolution final : TimerResolution {
+    void Raise() override { ++raised; }
+    void Release() override { ++released; }
+    std::atomic<int> raised{0};
+    std::atomic<int> released{0};
+};
+
+struct Listener : DeviceEventListener {
+    void OnStatusText(int) override {}
+    void OnBattery(int, int) override {}
+    void OnPagesEnabled(bool) override {}
+    void OnReloadPage(DevicePage) override {}
+    void OnModelReadFinished(bool ok) override { finished.push_back(ok); }
+    std::vector<bool> finished;
+};
+
+struct Sink : ModelSwitchSink {
+    void OpenModelDatabase(int deviceType) override { opened.push_back(deviceType); }
+    void SetStoreDeviceType(int) override {}
+    void WriteDeviceType(int) override {}
+    std::vector<int> opened;
+};
+
+class DeviceWorkerTest : public HidTest {
+protected:
+    void SetUp() override {
+        HidTest::SetUp();
+        ASSERT_TRUE(catalogue.LoadConfig(CString(L"" MIREVO_SOURCE_DIR_W L"/assets")));
+        sim::Plug(MakeDevice("f1", sim::Family::kFeature, sim::Kind::kWired, 0x5A01));
+        tracker = std::make_unique<ConnectionTracker>(*manager, catalogue, listener, sink);
+        tracker->SetCurrentType(kArvoF1);
+        tracker->Refresh();
+        DeviceWorker::Hooks hooks;
+        hooks.makeDialect = [this](HidDeviceManager&, int type) {
+            calls.dialectsMade.push_back(type);
+            return std::make_unique<RecordingDialect>(calls, type);
+        };
+        hooks.hasLighting = [](int type) { return type == kArvoF1; };
+        worker = std::make_unique<DeviceWorker>(*manager, *tracker, store, listener, hooks, resolution);
+    }
+    void TearDown() override {
+        worker.reset();
+        tracker.reset();
+        HidTest::TearDown();
+    }
+    void RunAll() {
+        while (!worker->Tasks().Empty()) worker->Run();
+    }
+
+    DeviceCatalogue catalogue;
+    Listener listener;
+    Sink sink;
+    SettingsDatabase store;
+    Calls calls;
+    CountingResolution resolution;
+    std::unique_ptr<ConnectionTracker> tracker;
+    std::unique_ptr<DeviceWorker> worker;
+};
+
+TEST(DeviceTaskQueueTest, ReconnectsAndModelChangesDoNotPileUp) {
+    struct Case {
+        const char* name;
+        std::vector<DeviceTask> pushed;
+        std::vector<bool> accepted;
+        std::vector<int> waiting;  // task numbers left, in order
+    };
+    const Case cases[] = {
+        {"one plug, three collections", {{2}, {2}, {2}}, {true, false, false}, {2}},
+        {"arrival and removal both wait", {{2}, {3}, {3}}, {true, true, false}, {2, 3}},
+        {"ordinary tasks repeat", {{9}, {9}, {9}}, {true, true, true}, {9, 9, 9}},
+        {"a model change drops the old model's tasks", {{1}, {9}, {6}, {2}, {4}}, {true, true, true, true, true}, {1, 4}},
+        {"a second model change replaces the first", {{4, 0, -1, 0, -1, 310}, {4, 0, -1, 0, -1, 101}}, {true, true}, {4}},
+    };
+    for (const Case& c : cases) {
+        DeviceTaskQueue queue;
+        for (std::size_t i = 0; i < c.pushed.size(); ++i) EXPECT_EQ(queue.Push(c.pushed[i]), c.accepted[i]) << c.name << " #" << i;
+        std::vector<int> left;
+        for (const DeviceTask& t : queue.Waiting()) left.push_back(t.number);
+        EXPECT_EQ(left, c.waiting) << c.name;
+    }
+    DeviceTaskQueue queue;
+    EXPECT_TRUE(queue.PushIfEmpty(DeviceTask{2}));
+    EXPECT_FALSE(queue.PushIfEmpty(DeviceTask{2}));
+    ASSERT_TRUE(queue.Pop().has_value());
+    EXPECT_FALSE(queue.Pop().has_value());
+}
+
+// Each task runs with the profile, button, mask and mode it was queued with,
+// whatever the window did in between.
+TEST_F(DeviceWorkerTest, TasksRunInOrderWithWhatTheyWereQueuedWith) {
+    worker->SetCurrentProfile(2);
+    worker->Queue({kTaskDpi});
+    worker->Queue({kTaskRestoreButton, 0, 3});
+    worker->SetCurrentProfile(3);
+    worker->Queue({kTaskWriteButton, 0, 4});
+    worker->Queue({kTaskResetParts, 0, -1, 1});
+    worker->Queue({kTaskResetParts, 0, -1, 4});
+    worker->Queue({kTaskLighting, 0, -1, 0, 2});
+    worker->Queue({kTaskApplyProfile, 5});
+    worker->Queue({14});  // no such task
+    worker->Queue({kTaskSleepTime});
+    worker->Queue({kTaskReportRate});
+    worker->Queue({kTaskSensor});
+    worker->Queue({kTaskResponseTime});
+    worker->Queue({kTaskFactoryReset});
+    worker->Queue({kTaskApplyEverything});
+    worker->SetCurrentProfile(1);
+    RunAll();
+    EXPECT_EQ(calls.list, (std::vector<std::string>{"dpi p2 m101", "restore 3 p2 m101", "button 4 p3 m101",
+                                                   "reset 1 p3 m101", "reset 4 p3 m101", "light 2 p3 m101",
+                                                   "apply p5 m101", "sleep p3 m101", "rate p3 m101",
+                                                   "sensor p3 m101", "response p3 m101", "factory p3 m101",
+                                                   "everything p3 m101"}));
+    EXPECT_EQ(calls.dialectsMade, std::vector<int>{kArvoF1});
+}
+
+TEST_F(DeviceWorkerTest, TheFirstReadRunsUntilItSucceedsAndThenNeverAgain) {
+    calls.failReads = true;
+    worker->Queue({kTaskFirstRead});
+    RunAll();
+    EXPECT_FALSE(worker->FirstReadDone());
+    calls.failReads = false;
+    worker->Queue({kTaskFirstRead});
+    worker->Queue({kTaskFirstRead});
+    RunAll();
+    EXPECT_TRUE(worker->FirstReadDone());
+    EXPECT_EQ(calls.list, (std::vector<std::string>{"read p1 m101", "read p1 m101"}));
+}
+
+TEST_F(DeviceWorkerTest, ReconnectsWaitRefreshAndReadWhatIsStillThere) {
+    std::uint64_t start = clock.NowMs();
+    worker->Queue({kTaskReconnectArrival});
+    RunAll();
+    EXPECT_GE(Elapsed(start), 1000u);
+    EXPECT_EQ(calls.list, std::vector<std::string>{"read p1 m101"});
+
+    sim::Unplug("f1");
+    start = clock.NowMs();
+    worker->Queue({kTaskReconnectRemoval});
+    RunAll();
+    EXPECT_GE(Elapsed(start), 500u);
+    EXPECT_EQ(calls.list.size(), 1u) << "nothing is read from a mouse that is gone";
+}
+
+TEST_F(DeviceWorkerTest, IdlePollingOnlyWithADeviceAndAFailedReReadQueuesOneReconnect) {
+    worker->Run();
+    EXPECT_EQ(calls.list, std::vector<std::string>{"poll p1 m101"});
+    calls.wantReconnect = true;
+    worker->Run();
+    std::vector<DeviceTask> waiting = worker->Tasks().Waiting();
+    ASSERT_EQ(waiting.size(), 1u);
+    EXPECT_EQ(waiting[0].number, kTaskReconnectArrival);
+    worker->Run();
+    EXPECT_EQ(calls.list.back(), "read p1 m101");
+
+    sim::Unplug("f1");
+    tracker->Refresh();
+    calls.list.clear();
+    worker->Run();
+    EXPECT_TRUE(calls.list.empty()) << "no poll without a device";
+}
+
+TEST_F(DeviceWorkerTest, AModelChangeIsCarriedOutByTheWorkerAndAlwaysEndsTheBusyState) {
+    worker->Queue({kTaskDpi});
+    worker->Queue({kTaskModelChange, 0, -1, 0, -1, kArvoR3});
+    EXPECT_EQ(worker->Tasks().Waiting().size(), 1u) << "the old model's DPI task is dropped";
+    RunAll();
+    EXPECT_EQ(sink.opened, std::vector<int>{kArvoR3});
+    EXPECT_EQ(tracker->CurrentType(), kArvoR3);
+    EXPECT_EQ(listener.finished, std::vector<bool>{false}) << "nothing of the R3 is plugged in";
+
+    sim::Plug(MakeDevice("r3", sim::Family::kOutput, sim::Kind::kWired, 0x5B01));
+    calls.failReads = true;
+    worker->Queue({kTaskModelChange, 0, -1, 0, -1, kArvoR3});
+    RunAll();
+    EXPECT_EQ(listener.finished, (std::vector<bool>{false, false}));
+    EXPECT_EQ(calls.list.back(), "read p1 m310");
+    calls.failReads = false;
+    worker->Queue({kTaskModelChange, 0, -1, 0, -1, kArvoF1});
+    RunAll();
+    EXPECT_EQ(listener.finished, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(calls.dialectsMade, (std::vector<int>{kArvoR3, kArvoF1}));
+}
+
+TEST_F(DeviceWorkerTest, EveryIterationRaisesTheTimerResolutionOnceAndReleasesIt) {
+    worker->Queue({kTaskDpi});
+    worker->Queue({kTaskModelChange, 0, -1, 0, -1, kArvoR3});
+    for (int i = 0; i < 5; ++i) worker->Run();
+    EXPECT_EQ(resolution.raised.load(), 5);
+    EXPECT_EQ(resolution.released.load(), 5);
+}
+
+// Stop interrupts a task that waits on the real clock, and joins the thread.
+TEST_F(DeviceWorkerTest, StopInterruptsALongTaskAndJoins) {
+    Clock::Install(nullptr);  // real time: the wait below would take a minute
+    calls.longWaitMs = 60000;
+    worker->Queue({kTaskDpi});
+    worker->Start();
+    while (!calls.waiting) std::this_thread::yield();
+    worker->Stop();
+    EXPECT_FALSE(worker->Running());
+    EXPECT_TRUE(calls.waitInterrupted);
+    EXPECT_GT(resolution.raised.load(), 0);
+    EXPECT_EQ(resolution.raised.load(), resolution.released.load());
+    Clock::Install(&clock);
+}
+
+// A thread asked to stop starts no transfer, so a real sequence fails through at once.
+TEST_F(DeviceWorkerTest, AStoppingThreadMovesNoReports) {
+    StopSignal stop;
+    DeviceStatus status;
+    std::unique_ptr<DeviceDialect> dialect = MakeDialect(*manager, kArvoF1);
+    {
+        StopSignalBinding heed(stop);
+        stop.Raise();
+        sim::ClearLog();
+        EXPECT_FALSE(dialect->ReadStatus(status));
+        EXPECT_TRUE(sim::Log().empty());
+    }
+    EXPECT_TRUE(dialect->ReadStatus(status)) << "another thread's stop does not concern this one";
+}
+
+}  // namespace

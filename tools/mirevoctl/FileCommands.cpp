@@ -1,0 +1,124 @@
+#include "FileCommands.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Clock.h"
+#include "DeviceCommand.h"
+#include "MacroTransfer.h"
+#include "ProfileSwitch.h"
+#include "ProfileTransfer.h"
+#include "Utf.h"
+
+namespace {
+
+std::string Narrow(const CString& text) { return utf::WideToUtf8(text.str()); }
+CString Wide(const std::string& text) { return CString(utf::Utf8ToWide(text)); }
+
+// Export file names carry a tick so repeated exports never overwrite each other.
+std::uint32_t Tick() { return static_cast<std::uint32_t>(Clock::Get().NowMs()); }
+
+int Usage(const char* text) {
+    std::fprintf(stderr, "mirevoctl: %s\n", text);
+    return kExitUsage;
+}
+
+int FileFailure(const FileOutcome& outcome) {
+    std::fprintf(stderr, "mirevoctl: %s\n", Narrow(Describe(outcome)).c_str());
+    return outcome.problem == FileProblem::kStoreRefused || outcome.problem == FileProblem::kUndoFailed ? kExitStore
+                                                                                                        : kExitFile;
+}
+
+void PrintSkipped(const FileOutcome& outcome) {
+    if (outcome.skipped.empty()) return;
+    // Describe's first line is the success text; the rest lists what was left out.
+    std::string text = Narrow(Describe(outcome));
+    std::size_t firstBreak = text.find('\n');
+    if (firstBreak != std::string::npos) std::printf("Left out:%s\n", text.substr(firstBreak).c_str());
+}
+
+bool ParseProfile(const std::string& text, int& profile) {
+    char* end = nullptr;
+    long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < 1 || value > 5) return false;
+    profile = static_cast<int>(value);
+    return true;
+}
+
+int SwitchTo(CommandContext& context, const std::string& number) {
+    int profile = 0;
+    if (!ParseProfile(number, profile)) return Usage("profile switch wants a profile number 1 to 5");
+    DeviceCommand device(context);
+    if (int code = device.Open(); code != kExitOk) return code;
+    CString name;
+    if (!SwitchProfile(device.Store(), profile, name)) {
+        std::fprintf(stderr, "mirevoctl: the settings store has no profile %d\n", profile);
+        return kExitStore;
+    }
+    device.Session().currentProfile = profile;
+    bool sent = device.RunTasks({DeviceTask{kTaskApplyProfile, profile}});
+    std::printf("Profile %d \"%s\" is current\n", profile, Narrow(name).c_str());
+    return device.TaskResult(sent, "sending the profile");
+}
+
+int ExportTo(CommandContext& context, const std::string& folder) {
+    DeviceCommand device(context);
+    if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
+    FileOutcome outcome = ExportProfile(device.Store(), device.Profile(), Wide(folder), Tick());
+    if (!outcome.Ok()) return FileFailure(outcome);
+    std::printf("Profile %d written to %s\n", device.Profile(), Narrow(outcome.path).c_str());
+    return kExitOk;
+}
+
+int ImportFrom(CommandContext& context, const std::string& file) {
+    DeviceCommand device(context);
+    if (int code = device.Open(); code != kExitOk) return code;
+    int profile = device.Profile();
+    FileOutcome outcome = ImportProfile(device.Store(), profile, Wide(file));
+    if (!outcome.Ok()) return FileFailure(outcome);
+    std::printf("Profile %d read from %s\n", profile, Narrow(outcome.path).c_str());
+    PrintSkipped(outcome);
+    bool sent = device.RunTasks({DeviceTask{DeviceTaskAfterProfileImport(device.DeviceType()), profile}});
+    return device.TaskResult(sent, "sending the imported profile");
+}
+
+}  // namespace
+
+int RunProfile(CommandContext& context) {
+    const std::vector<std::string>& args = context.options.args;
+    if (args.size() == 2 && args[0] == "switch") return SwitchTo(context, args[1]);
+    if (args.size() == 2 && args[0] == "export") return ExportTo(context, args[1]);
+    if (args.size() == 2 && args[0] == "import") return ImportFrom(context, args[1]);
+    return Usage("profile wants: switch N | export FOLDER | import FILE");
+}
+
+bool IsMacroFileCommand(const std::vector<std::string>& args) {
+    return !args.empty() && (args[0] == "export" || args[0] == "import");
+}
+
+int RunMacroFile(CommandContext& context) {
+    const std::vector<std::string>& args = context.options.args;
+    DeviceCommand device(context);
+    if (args.size() == 3 && args[0] == "export") {
+        char* end = nullptr;
+        long id = std::strtol(args[1].c_str(), &end, 10);
+        if (args[1].empty() || *end != '\0' || id <= 0 || id > 0x7FFFFFFF) return Usage("macro export wants a macro id");
+        if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
+        FileOutcome outcome = ExportMacro(device.Store(), static_cast<int>(id), CString(), Wide(args[2]), Tick());
+        if (!outcome.Ok()) return FileFailure(outcome);
+        std::printf("Macro %ld written to %s\n", id, Narrow(outcome.path).c_str());
+        return kExitOk;
+    }
+    if (args.size() == 2 && args[0] == "import") {
+        if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
+        MacroHeader added;
+        FileOutcome outcome = ImportMacro(device.Store(), Wide(args[1]), added);
+        if (!outcome.Ok()) return FileFailure(outcome);
+        std::printf("Macro %d \"%s\" added from %s\n", added.macro_id, Narrow(added.name).c_str(),
+                    Narrow(outcome.path).c_str());
+        PrintSkipped(outcome);
+        return kExitOk;
+    }
+    return Usage("macro wants: export ID FOLDER | import FILE");
+}
