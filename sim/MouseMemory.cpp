@@ -64,6 +64,7 @@ void ApplyLine(std::map<std::string, MouseMemory>& mice, std::istringstream& lin
     } else if (key == "battery" && Unhex(value, bytes) && bytes.size() == 2) {
         m.battery = bytes[0];
         m.charging = bytes[1];
+    } else if (ApplyNodicLine(m.nodic, key, value)) {
     } else if (key == "firmware") {
         m.firmware = value;
     } else if (key.size() > 3 && key[0] == 'p' && key[1] >= '0' && key[1] <= '4' && key[2] == '.' &&
@@ -110,6 +111,7 @@ std::string SaveMemory(const std::map<std::string, MouseMemory>& mice) {
                 out << name << " p" << p << ".name" << index << " "
                     << Hex(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) << "\n";
         }
+        out << SaveNodicLines(name, m.nodic);
         for (const auto& [key, bytes] : m.unhandledWrites)
             out << name << " write." << key << " " << Hex(bytes.data(), bytes.size()) << "\n";
     }

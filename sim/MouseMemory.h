@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "NodicMemory.h"
+
 namespace sim {
 
 // A button's code as the assign command carries it: the function type first, then
@@ -44,6 +46,7 @@ struct MouseMemory {
     std::uint8_t battery = 80;
     std::uint8_t charging = 0;
     std::string firmware = "1.02";
+    NodicMemory nodic;  // the second family's blocks and tables
     // Writes no handler understands yet, kept by "report id, command" so tests
     // can still see that they arrived.
     std::map<std::string, std::vector<std::uint8_t>> unhandledWrites;

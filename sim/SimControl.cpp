@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "DeviceSide.h"
+#include "NodicSide.h"
 #include "SimWorld.h"
 
 namespace sim {
@@ -82,6 +83,7 @@ bool PressButton(const std::string& name, int button) {
     World& world = World::Get();
     Guard guard(world.mutex);
     Device* d = world.Find(name);
+    if (d && d->setup.family == Family::kNodic) return button >= 0 && NodicButtonPressed(world, *d);
     Interface* iface = d ? VendorInterface(*d) : nullptr;
     if (!iface || !MouseReachable(*d) || button < 0 || d->setup.family == Family::kForeign) return false;
     // The factory DPI buttons step the level; every press is reported as a state notification.
