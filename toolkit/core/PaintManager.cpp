@@ -29,6 +29,10 @@ PaintManager::~PaintManager() {
     // The timers' callbacks post to this object's window: stop them before any member goes.
     CMTimer::KillTimer();
     DestroyData();
+    // A background set before the window existed (or whose window was never made) is
+    // not freed by DestroyData, which acts only on an initialised manager.
+    delete m_pBkImage;
+    m_pBkImage = nullptr;
     ControlRetirement::ForgetManager(this);
 }
 
