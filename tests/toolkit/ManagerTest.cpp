@@ -1,4 +1,6 @@
 // Kelvo::Manager through the exported interface of Kelvo.dll, as the application uses it.
+// How new controls take up the default font, and where application images come from,
+// is tested with the controls (ControlModelTest).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,30 +16,6 @@ CString FontPath(const char* face) {
     path = L"Z:" + path + L"\\OpenSans-";
     for (const char* c = face; *c; ++c) path += static_cast<wchar_t>(*c);
     return CString(path + L".ttf");
-}
-
-TEST(ManagerTest, StartsWithTheSharedDefaults) {
-    EXPECT_EQ(Kelvo::Manager::GetFontName(), L"Open Sans Semibold");
-    EXPECT_EQ(Kelvo::Manager::GetFontWidth(), 16);
-    EXPECT_EQ(Kelvo::Manager::GetSelectColor(), 0xFF3768FAu);
-    EXPECT_EQ(Kelvo::Manager::GetTheme(), L"theme1\\");
-    EXPECT_EQ(Kelvo::Manager::m_uControlID, 0u);
-    EXPECT_EQ(Kelvo::Manager::GetInstance(), nullptr);
-}
-
-TEST(ManagerTest, FontAndInstanceSettingsAreShared) {
-    Kelvo::Manager::SetFont(L"Open Sans Light", 12);
-    EXPECT_EQ(Kelvo::Manager::GetFontName(), L"Open Sans Light");
-    EXPECT_EQ(Kelvo::Manager::GetFontWidth(), 12);
-    Kelvo::Manager::SetFontName(L"Open Sans Semibold");
-    EXPECT_EQ(Kelvo::Manager::m_fontname, L"Open Sans Semibold");  // the exported member itself
-    EXPECT_EQ(Kelvo::Manager::GetFontWidth(), 12);
-    Kelvo::Manager::SetFont(L"Open Sans Semibold", 16);
-
-    HINSTANCE self = GetModuleHandleW(nullptr);
-    Kelvo::Manager::SetInstance(self);
-    EXPECT_EQ(Kelvo::Manager::GetInstance(), self);
-    Kelvo::Manager::SetInstance(nullptr);
 }
 
 TEST(ManagerTest, WindowSetHoldsEachWindowOnce) {

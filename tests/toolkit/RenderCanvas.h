@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "GdiPlus.h"
@@ -38,8 +39,15 @@ private:
     uint32_t* m_bits = nullptr;
 };
 
+// Saves an image as a PNG file.
+bool SavePng(Gdiplus::Bitmap& image, const wchar_t* path);
 // Writes a PNG file of `width` × `height` frames side by side, frame i in colours[i].
 bool WriteFrameStrip(const wchar_t* path, int width, int height, const uint32_t* colours, int frames);
+
+// `name` inside the temporary folder.
+std::wstring TempPath(const wchar_t* name);
+// The Open Sans file of `face` ("Light", "Regular", "Semibold") as a Wine path.
+std::wstring FontFile(const char* face);
 
 // Channel helpers for 0xAARRGGBB values.
 inline int Red(uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }

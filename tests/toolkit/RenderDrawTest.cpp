@@ -204,17 +204,9 @@ TEST_F(RenderDrawTest, GdiTextDrawsInsideItsRectangleAndRestoresTheDc) {
     DeleteObject(font);
 }
 
-std::wstring FontFile(const char* face) {
-    std::wstring path = L"Z:";
-    for (const char* c = KELVO_FONT_DIR; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    path += L"\\OpenSans-";
-    for (const char* c = face; *c; ++c) path += static_cast<wchar_t>(*c);
-    return path + L".ttf";
-}
-
 TEST_F(RenderDrawTest, GdiplusTextBoundsMatchWhatDrawStringInks) {
     Gdiplus::PrivateFontCollection fonts;
-    ASSERT_EQ(fonts.AddFontFile(FontFile("Semibold").c_str()), Gdiplus::Ok);
+    ASSERT_EQ(fonts.AddFontFile(test::FontFile("Semibold").c_str()), Gdiplus::Ok);
     Gdiplus::FontFamily family;
     int found = 0;
     fonts.GetFamilies(1, &family, &found);
