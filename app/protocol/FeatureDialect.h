@@ -22,6 +22,16 @@ public:
     bool ReadStatus(DeviceStatus& status) override;
 
     // Buttons and macros (FeatureButtons.cpp).
+    // Task 6: the stored assignment of `button` in the current profile goes to the
+    // mouse, a macro as its body (chunked where long) and then its name. Also the
+    // way to write a button that has no slot in the whole-profile packet. Nothing
+    // stored: nothing sent. A macro that no longer exists is not written (traced).
+    bool WriteButton(DeviceSession& session, int button) override;
+    // Task 7: the button takes its factory function again.
+    bool RestoreButton(DeviceSession& session, int button) override;
+    // Part of a model's first read: the mouse's button map into the store's key
+    // assignments of the current profile (macros by name). A failed read stops it.
+    bool ReadButtonMap(DeviceSession& session);
 
     // Performance, lighting, status and notifications (FeatureSettings.cpp).
 
