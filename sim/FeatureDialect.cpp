@@ -7,6 +7,7 @@
 
 #include "ButtonMemory.h"
 #include "DeviceSide.h"
+#include "SettingsMemory.h"
 
 namespace sim {
 namespace {
@@ -78,6 +79,7 @@ Bytes ReadAnswer(World& world, const Device& d, const Bytes& request) {
     std::uint8_t cmd = request.size() > 1 ? request[1] : 0;
     Bytes a = id == 0x51 && cmd == 0x06 ? DeviceState(world, d) : Bytes{id, 0x00};
     FeatureButtonAnswer(world.MemoryOf(d), request, a);
+    FeatureSettingsAnswer(world.MemoryOf(d), d.setup, request, a);
     a[1] = d.setup.echoCommand ? cmd : 0x00;
     return a;
 }
@@ -118,7 +120,8 @@ void FeatureSet(World& world, Interface& iface, const Bytes& report) {
     bool read = transfer == Transfer::kReadBack || transfer == Transfer::kAckThenGet ||
                 transfer == Transfer::kMouseVersion;
     if (!read) {
-        if (!FeatureButtonWrite(world.MemoryOf(d), report)) StoreWrite(world, d, report);
+        if (!FeatureButtonWrite(world.MemoryOf(d), report) && !FeatureSettingsWrite(world.MemoryOf(d), d.setup, report))
+            StoreWrite(world, d, report);
         world.SaveMemory();
         if (receiver && transfer == Transfer::kConfirmed && !d.setup.silent)
             Reply(world, iface, ReplyPath::kInput, Bytes{0x54, 0xE4, 0x00}, notification);

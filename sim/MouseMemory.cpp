@@ -53,6 +53,26 @@ void UnpackSettings(const std::vector<std::uint8_t>& b, ProfileMemory& p) {
     for (std::size_t i = 0; i < 11; ++i) p.lighting[i] = b[27 + i];
 }
 
+// The settings added after the first memory files: their own line, so older files still load.
+std::vector<std::uint8_t> PackExtra(const ProfileMemory& p) {
+    std::vector<std::uint8_t> b{p.scrollFlag, p.esports, p.dpiFlag, p.light.mode};
+    b.insert(b.end(), p.light.brightness.begin(), p.light.brightness.end());
+    b.insert(b.end(), p.light.speed.begin(), p.light.speed.end());
+    for (std::uint32_t c : p.light.colour)
+        for (int shift : {0, 8, 16}) b.push_back(static_cast<std::uint8_t>((c >> shift) & 0xFF));
+    return b;
+}
+
+void UnpackExtra(const std::vector<std::uint8_t>& b, ProfileMemory& p) {
+    if (b.size() != 4 + 11 + 11 + 33) return;
+    p.scrollFlag = b[0]; p.esports = b[1]; p.dpiFlag = b[2]; p.light.mode = b[3];
+    for (std::size_t i = 0; i < 11; ++i) {
+        p.light.brightness[i] = b[4 + i];
+        p.light.speed[i] = b[15 + i];
+        p.light.colour[i] = static_cast<std::uint32_t>(b[26 + 3 * i] | (b[27 + 3 * i] << 8) | (b[28 + 3 * i] << 16));
+    }
+}
+
 void ApplyLine(std::map<std::string, MouseMemory>& mice, std::istringstream& line) {
     std::string mouse, key, value;
     if (!(line >> mouse >> key >> value)) return;
@@ -73,6 +93,8 @@ void ApplyLine(std::map<std::string, MouseMemory>& mice, std::istringstream& lin
         std::string field = key.substr(3);
         if (field == "settings") {
             UnpackSettings(bytes, p);
+        } else if (field == "extra") {
+            UnpackExtra(bytes, p);
         } else if (std::sscanf(field.c_str(), "button%d", &sub) == 1 && sub >= 0 && sub < 16 && bytes.size() >= 4 &&
                    bytes.size() <= StoredButton().size()) {
             // Older files kept four bytes per button; the rest stays zero.
@@ -102,6 +124,8 @@ std::string SaveMemory(const std::map<std::string, MouseMemory>& mice) {
             const ProfileMemory& prof = m.profiles[p];
             auto settings = PackSettings(prof);
             out << name << " p" << p << ".settings " << Hex(settings.data(), settings.size()) << "\n";
+            auto extra = PackExtra(prof);
+            out << name << " p" << p << ".extra " << Hex(extra.data(), extra.size()) << "\n";
             for (std::size_t b = 0; b < prof.buttons.size(); ++b)
                 out << name << " p" << p << ".button" << b << " " << Hex(prof.buttons[b].data(), prof.buttons[b].size())
                     << "\n";

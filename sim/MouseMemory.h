@@ -17,6 +17,14 @@ namespace sim {
 // fills the first four bytes.
 using StoredButton = std::array<std::uint8_t, 10>;
 
+// Each lighting mode's values, as the lighting commands set them.
+struct LightingMemory {
+    std::uint8_t mode = 0;  // active mode, 0-10
+    std::array<std::uint8_t, 11> brightness{3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
+    std::array<std::uint8_t, 11> speed{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    std::array<std::uint32_t, 11> colour{};  // 0x00BBGGRR
+};
+
 struct ProfileMemory {
     std::uint8_t dpiIndex = 1;     // 0-based current level
     std::uint8_t dpiCount = 5;
@@ -28,6 +36,10 @@ struct ProfileMemory {
     std::uint8_t responseTime = 4;
     std::uint8_t sleepTime = 3;
     std::array<std::uint8_t, 11> lighting{};
+    std::uint8_t scrollFlag = 1;   // 2 = reversed
+    std::uint8_t esports = 1;      // 2 = on
+    std::uint8_t dpiFlag = 0;
+    LightingMemory light;
     std::vector<StoredButton> buttons = std::vector<StoredButton>(16);
     std::map<int, std::vector<std::uint8_t>> macros;  // button index -> macro body
     std::map<int, std::string> macroNames;            // button index -> name bytes as sent

@@ -6,6 +6,7 @@
 
 #include "ButtonMemory.h"
 #include "DeviceSide.h"
+#include "SettingsMemory.h"
 
 namespace sim {
 namespace {
@@ -24,19 +25,15 @@ Bytes ReadAnswer(World& world, const Device& d, std::uint8_t id, std::uint8_t cm
                            static_cast<std::uint8_t>(d.setup.pairedPid & 0xFF),
                            static_cast<std::uint8_t>(d.setup.pairedPid >> 8),
                            static_cast<std::uint8_t>(MouseReachable(d) ? 1 : 0)});
-    } else if (id == 0xB3 && cmd == 0x06) {
-        a.resize(21, 0);
-        a[2] = static_cast<std::uint8_t>(m.currentProfile);
-        a[3] = m.Current().dpiIndex;
-        a[4] = m.Current().rateCode;
-        a[20] = static_cast<std::uint8_t>((m.battery & 0x7F) | (m.charging ? 0x80 : 0));
+    } else {
+        OutputSettingsAnswer(m, d.setup, Bytes{id, cmd}, a);
     }
     return a;
 }
 
 void ApplyWrite(World& world, const Device& d, const Bytes& report) {
     MouseMemory& m = world.MemoryOf(d);
-    if (OutputButtonWrite(m, report)) return;
+    if (OutputButtonWrite(m, report) || OutputSettingsWrite(m, d.setup, report)) return;
     if (report[0] == 0xB5 && report[1] == 0x0E && report[2] < 5) {
         m.currentProfile = report[2];
         return;

@@ -61,6 +61,13 @@ bool ApplyOption(DeviceSetup& setup, const std::string& key, const std::string& 
         setup.answerId = value[1] == '4' ? 0xB4 : 0xB6;
         return true;
     }
+    if (key == "profilenotice") {
+        if (value == "state") setup.profileNotice = ProfileNotice::kState;
+        else if (value == "reset") setup.profileNotice = ProfileNotice::kReset;
+        else if (value == "none") setup.profileNotice = ProfileNotice::kNone;
+        else return false;
+        return true;
+    }
     if (key == "release") return ParseHex(value, setup.release);
     if (key == "id") return ParseHex(value, setup.receiverId);
     if (key == "mouse") { setup.mouse = value; return !value.empty(); }

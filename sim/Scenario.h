@@ -12,6 +12,7 @@
 // (output dialect), handshake=0|1 (feature receivers answer reads only after the
 // handshake), silent=0|1 (the mouse answers nothing), mapall=0|1 and mapfull=0|1 (output
 // dialect: the button map lists factory buttons too; assigned items carry six data bytes).
+// profilenotice=state|reset|none says how the mouse reports a profile chosen with its button.
 // The drop-in library reads it from MIREVO_SIM_SCENARIO: a file path, or the text
 // itself after "inline:" with ';' or '|' between lines. The mice's memory persists in
 // MIREVO_SIM_MEMORY, or else in "mirevo-sim.memory" in the current folder (an empty

@@ -16,6 +16,14 @@ enum class Kind { kWired, kReceiver, kBluetooth };
 
 // One physical USB or Bluetooth device. A wired mouse and a receiver that name the
 // same `mouse` share one memory, as the same mouse does behind cable and receiver.
+// How the mouse tells the host that its profile button chose another profile; the
+// notification table has no code of its own for it.
+enum class ProfileNotice {
+    kState,  // a state report (0xE2) carrying the new profile's DPI level and rate
+    kReset,  // 0xE6, after which the host reads the mouse again
+    kNone,   // nothing
+};
+
 struct DeviceSetup {
     std::string name;                   // unique; used by every control below
     Family family = Family::kFeature;
@@ -38,6 +46,7 @@ struct DeviceSetup {
                                         // the handshake 0x51 0x0C (until the mouse sleeps)
     bool silent = false;                // the mouse hears commands but answers none (a receiver still
                                         // answers its own queries)
+    ProfileNotice profileNotice = ProfileNotice::kState;
     bool mapListsAll = true;            // output dialect: the button map lists every button, factory ones
                                         // (type 0) included; else only the assigned ones
     bool mapFullItems = false;          // output dialect: map items of assigned buttons carry all six data
@@ -74,6 +83,20 @@ bool IsPlugged(const std::string& name);
 bool SetMouseAwake(const std::string& receiver, bool awake);
 // The mouse reports a button press as a state notification (DPI level change).
 bool PressButton(const std::string& name, int button);
+// Changes made on the mouse itself, each reported with the notification of its
+// family (first family only); false for an unknown device or a mouse out of reach.
+// The profile button: the mouse switches to `profile` (1-5) and says so as its
+// setup's profileNotice gives.
+bool ChangeProfileOnMouse(const std::string& name, int profile);
+// The battery drains or charges: a state notification with the new level.
+bool SetBattery(const std::string& name, int level, bool charging);
+// The lighting buttons: a lighting notification (0xE1) with the mode's new values.
+bool ChangeLightingOnMouse(const std::string& name, int mode, int brightness, int speed, std::uint32_t colour);
+// A factory reset made on the mouse: its memory is reset, then 0xE6.
+bool ResetOnMouse(const std::string& name);
+// Any report, as the device would send it unasked (for reports that make no sense).
+bool SendUnasked(const std::string& name, const std::vector<std::uint8_t>& report);
+
 // Arms a fault for the next `count` requests that expect an answer.
 bool InjectFault(const std::string& name, Fault fault, int count = 1);
 // Enumeration paths of a device's interfaces, in enumeration order.

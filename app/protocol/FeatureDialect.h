@@ -34,6 +34,29 @@ public:
     bool ReadButtonMap(DeviceSession& session);
 
     // Performance, lighting, status and notifications (FeatureSettings.cpp).
+    bool ReadEverything(DeviceSession& session) override;
+    bool ApplyProfile(DeviceSession& session) override;
+    bool WriteLighting(DeviceSession& session) override;
+    bool WriteDpi(DeviceSession& session) override;
+    bool WriteReportRate(DeviceSession& session) override;
+    bool WriteSensor(DeviceSession& session) override;
+    bool WriteSleepTime(DeviceSession& session) override;
+    bool WriteResponseTime(DeviceSession& session) override;
+    bool ResetParts(DeviceSession& session, int mask) override;
+    bool FactoryReset(DeviceSession& session) override;
+    bool ApplyEverything(DeviceSession& session) override;
+    bool PollNotifications(DeviceSession& session) override;
+    // The six lighting reads of a model's first read; they stop at the first failure.
+    bool ReadLighting(DeviceSession& session);
+    // The device state, the performance block and, the first time for the model,
+    // its buttons and lighting. False when the mouse could not be read.
+    bool ReadStateAndPerformance(DeviceSession& session);
+
+private:
+    std::uint64_t m_lastPollMs = 0;
+    bool m_polled = false;
+
+public:
 
     // "fire": a feature report without read-back or confirmation.
     bool Fire(std::span<const std::uint8_t> packet);

@@ -30,6 +30,26 @@ public:
     bool ReadButtonMap(DeviceSession& session);
 
     // Performance, lighting, status and notifications (OutputSettings.cpp).
+    bool ReadEverything(DeviceSession& session) override;
+    bool ApplyProfile(DeviceSession& session) override;
+    bool WriteLighting(DeviceSession& session) override;
+    bool WriteDpi(DeviceSession& session) override;
+    bool WriteReportRate(DeviceSession& session) override;
+    bool WriteSensor(DeviceSession& session) override;
+    bool WriteSleepTime(DeviceSession& session) override;
+    bool WriteResponseTime(DeviceSession& session) override;
+    bool ResetParts(DeviceSession& session, int mask) override;
+    bool FactoryReset(DeviceSession& session) override;
+    bool ApplyEverything(DeviceSession& session) override;
+    bool PollNotifications(DeviceSession& session) override;
+    // The performance block with the current profile and battery (0xB3 0x06).
+    bool ReadStateAndPerformance(DeviceSession& session);
+
+private:
+    std::uint64_t m_lastPollMs = 0;
+    bool m_polled = false;
+
+public:
 
     // Every write (WriteReportWaitAck): over a receiver the wait for its confirmation;
     // on the cable the mouse is not waited for.

@@ -1,0 +1,92 @@
+#include "SessionStore.h"
+
+#include "PerformanceConfig.h"
+#include "SettingsDatabase.h"
+
+namespace settings {
+namespace {
+
+bool ValidProfile(int profile) { return profile >= 1 && profile <= 5; }
+
+}  // namespace
+
+codec::PerformanceSettings StoredPerformance(DeviceSession& session) {
+    SettingsDatabase& store = *session.store;
+    int profile = session.currentProfile;
+    codec::ConfigLookup lookup = [&store, profile](const CString& key) -> std::optional<int> {
+        int value = 0;
+        if (!store.GetConfigInt(profile, key, value)) return std::nullopt;
+        return value;
+    };
+    return codec::SettingsFromConfig(lookup, codec::PerformanceSettings{});
+}
+
+int StoredLevelCount(DeviceSession& session) { return StoredPerformance(session).dpi.count; }
+
+void StorePerformance(DeviceSession& session, const codec::PerformanceReadBack& readBack) {
+    for (const codec::ConfigValue& value : codec::ConfigValuesOf(readBack))
+        session.store->SetConfigValue(session.currentProfile, value.key, value.value);
+}
+
+void MakeProfileCurrent(DeviceSession& session, int profile) {
+    if (!ValidProfile(profile)) return;
+    session.currentProfile = profile;
+    session.store->SetActiveProfile(profile);
+}
+
+void BeginReadAll(DeviceSession& session) {
+    SettingsDatabase& store = *session.store;
+    store.EnsureProfiles();
+    int active = store.GetActiveProfile();
+    if (ValidProfile(active)) session.currentProfile = active;
+    session.mouseConnected = false;
+}
+
+void StoreLightValues(DeviceSession& session, LightValue what, const codec::LightModeBytes& values) {
+    SettingsDatabase& store = *session.store;
+    int profile = session.currentProfile;
+    for (int mode = 0; mode < codec::kLightAnswerModes; ++mode) {
+        LightRecord record;
+        if (!store.GetLight(profile, mode, record)) continue;
+        int value = values[static_cast<std::size_t>(mode)];
+        switch (what) {
+        case LightValue::kBrightness: store.SetLightBrightness(profile, mode, value); break;
+        case LightValue::kSpeed: store.SetLightSpeed(profile, mode, value); break;
+        case LightValue::kColour: store.SetLightColor(profile, mode, value); break;
+        }
+    }
+}
+
+int LightModeOfTask(DeviceSession& session) {
+    if (session.lightMode >= 0) return session.lightMode;
+    return session.store->GetActiveLightMode(session.currentProfile);
+}
+
+void TellStatus(DeviceSession& session, int textId) {
+    if (session.listener && textId != 0) session.listener->OnStatusText(textId);
+}
+
+void TellBattery(DeviceSession& session, int level, int state) {
+    if (session.listener) session.listener->OnBattery(level, state);
+}
+
+void TellPagesEnabled(DeviceSession& session, bool enabled) {
+    if (session.listener) session.listener->OnPagesEnabled(enabled);
+}
+
+void TellReload(DeviceSession& session, DevicePage page) {
+    if (session.listener) session.listener->OnReloadPage(page);
+}
+
+void TellReloadAll(DeviceSession& session) {
+    TellReload(session, DevicePage::kKeys);
+    TellReload(session, DevicePage::kMacros);
+    TellReload(session, DevicePage::kPerformance);
+    if (session.hasLighting) TellReload(session, DevicePage::kLighting);
+}
+
+void TellReadFinished(DeviceSession& session, bool ok) {
+    if (session.listener) session.listener->OnModelReadFinished(ok);
+}
+
+}  // namespace settings
