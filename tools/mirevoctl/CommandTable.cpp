@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "SettingsCommands.h"
 #include "FileCommands.h"
 
 namespace {
@@ -26,6 +27,17 @@ const std::vector<CommandEntry>& CommandTable() {
         {"macro", "macro export ID FOLDER write stored macro ID to a file in FOLDER\n"
                   "  macro import FILE      add the macro of FILE to the stored macros",
          RunMacroFile},
+        {"show", "show             read the mouse and show the profile's settings, lighting and battery", RunShow},
+        {"set", "set NAME=VALUE.. store and send settings: dpiN=DPI, dpi-colourN=RRGGBB, dpi-count=N,\n"
+                "                   dpi-level=N, rate=HZ, sensor=FLAGS, liftoff=1|2, scroll=normal|reversed,\n"
+                "                   esports=on|off, response=0-20, sleep=CODE, light-mode=N,\n"
+                "                   light-brightness=N, light-speed=N, light-colour=RRGGBB",
+         RunSet},
+        {"apply", "apply [N]        make profile N (or --profile) the mouse's current profile", RunApply},
+        {"reset", "reset WHAT       reset buttons, lighting, all (both) or factory", RunReset},
+        {"watch", "watch [count=N] [seconds=S]\n"
+                  "                 print status and notifications until interrupted, N events or S seconds",
+         RunWatch},
         {"help", "help             this text", RunHelp},
     };
     return table;
