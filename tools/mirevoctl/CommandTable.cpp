@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ButtonCommands.h"
 #include "Commands.h"
 #include "SettingsCommands.h"
 #include "FileCommands.h"
@@ -38,6 +39,19 @@ const std::vector<CommandEntry>& CommandTable() {
         {"watch", "watch [count=N] [seconds=S]\n"
                   "                 print status and notifications until interrupted, N events or S seconds",
          RunWatch},
+        {"buttons", "buttons [read]   the profile's assigned buttons; with 'read', read the mouse's button map\n"
+                    "                   into the profile first",
+         RunButtons},
+        {"assign", "assign BUTTON TYPE VALUE [VALUE2 [VALUE3]]\n"
+                   "                 store a function for BUTTON and write it: TYPE 1 mouse, 2 key (VALUE usage,\n"
+                   "                   VALUE2 modifiers, VALUE3 second key), 3 media, 5 DPI, 6 numbered, 7 key with\n"
+                   "                   parameters, 8 shortcut, 9 single-byte\n"
+                   "  assign BUTTON factory  remove the stored function and restore the factory one",
+         RunAssign},
+        {"macros", "macros           the stored macros: id, name, steps, play type and times", RunMacros},
+        {"upload", "upload MACRO BUTTON\n"
+                   "                 assign stored macro MACRO (an id of 'macros') to BUTTON and upload it",
+         RunUpload},
         {"help", "help             this text", RunHelp},
     };
     return table;
