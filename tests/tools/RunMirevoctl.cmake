@@ -3,6 +3,7 @@
 #   -DEXPECT_CODE=n -DEXPECT=regex|regex [-DREJECT=regex]
 #   -DMEMORY=file [-DMEMORY_TEXT=line|line] [-DEXPECT_MEMORY=regex]
 #   [-DFRESH_DIR=folder]   emptied before the run (a test's own settings stores and exports)
+#   [-DBEFORE=a|b]         a run made first on the same mice (its output is shown; it must exit 0)
 if(DEFINED LIBDIR)
   set(ENV{LD_LIBRARY_PATH} "${LIBDIR}")
 endif()
@@ -21,6 +22,15 @@ endif()
 if(DEFINED FRESH_DIR)
   file(REMOVE_RECURSE "${FRESH_DIR}")
   file(MAKE_DIRECTORY "${FRESH_DIR}")
+endif()
+if(DEFINED BEFORE)
+  string(REPLACE "|" ";" before "${BEFORE}")
+  execute_process(COMMAND ${EMULATOR} ${EXE} ${before}
+    RESULT_VARIABLE before_code OUTPUT_VARIABLE before_out ERROR_VARIABLE before_err TIMEOUT 120)
+  message("first run: ${before_out}${before_err}")
+  if(NOT before_code STREQUAL "0")
+    message(FATAL_ERROR "the first run ended with exit code ${before_code}")
+  endif()
 endif()
 string(REPLACE "|" ";" args "${ARGS}")
 execute_process(COMMAND ${EMULATOR} ${EXE} ${args}
