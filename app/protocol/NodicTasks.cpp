@@ -223,7 +223,8 @@ bool NodicDialect::ApplyProfile(DeviceSession& session) {
 
 bool NodicDialect::SendLighting(DeviceSession& session) {
     LightRecord record;
-    int mode = session.store->GetActiveLightMode(session.currentProfile);
+    // A lighting task names the mode it was queued for; applying a profile sends the active one.
+    int mode = session.lightMode >= 0 ? session.lightMode : session.store->GetActiveLightMode(session.currentProfile);
     if (!session.store->GetLight(session.currentProfile, mode, record)) return true;  // nothing to send
     bool routed = Routed();
     NodicReply parameters = Exchange(WriteFrame(nodic::command::kLightParameters, routed,

@@ -149,6 +149,12 @@ TEST_P(NodicFaultTest, LightingIsReadAndWrittenOnAModelWithLighting) {
     EXPECT_EQ(light[0], 0);
     EXPECT_EQ(light[8 - 4], 3);  // 128 of 255 is level 3 of 5
     EXPECT_EQ(Flash().lightCode, 0);
+
+    // A lighting task sends the mode it was queued for, whatever is active when it runs.
+    session.lightMode = 2;
+    ASSERT_TRUE(dialect->WriteLighting(session));
+    EXPECT_EQ(Flash().lightCode, 2);  // mode 2 as the mouse numbers it
+    EXPECT_EQ(store.GetActiveLightMode(1), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Connections, NodicFaultTest, ::testing::ValuesIn(kConnections));
