@@ -9,10 +9,27 @@
 #include "Clock.h"
 #include "DeviceCommand.h"
 #include "PerformanceConfig.h"
+#include "ProtocolFamily.h"
 
 namespace {
 
-constexpr int kRatesHz[] = {125, 500, 1000, 2000, 4000, 8000};
+// Report rates by their code; the two chip families number them differently.
+constexpr int kFirstFamilyRatesHz[] = {125, 500, 1000, 2000, 4000, 8000};
+constexpr int kSecondFamilyRatesHz[] = {125, 250, 500, 1000, 2000, 4000, 8000};
+
+std::vector<int> RatesOf(int deviceType) {
+    if (FamilyOf(deviceType) == ProtocolFamily::kSecondFamily)
+        return {std::begin(kSecondFamilyRatesHz), std::end(kSecondFamilyRatesHz)};
+    return {std::begin(kFirstFamilyRatesHz), std::end(kFirstFamilyRatesHz)};
+}
+
+// The code of a rate in Hz for the model; -1 when the model has no such rate.
+int RateCode(int deviceType, int hz) {
+    std::vector<int> rates = RatesOf(deviceType);
+    for (std::size_t i = 0; i < rates.size(); ++i)
+        if (rates[i] == hz) return static_cast<int>(i);
+    return -1;
+}
 
 // One value shown: its script name, and a number or a text.
 struct Field {
@@ -109,7 +126,8 @@ std::vector<Field> Everything(DeviceCommand& cmd, int profile) {
         f.push_back({level + "_colour", Hex(Stored(cmd, profile, Key("dpi_group", i, "_rgb"), 0)), false});
     }
     int rate = Stored(cmd, profile, codec::keys::kReportRate, 2);
-    add("report_rate", rate >= 0 && rate <= 5 ? kRatesHz[rate] : 1000);
+    std::vector<int> rates = RatesOf(cmd.DeviceType());
+    add("report_rate", rate >= 0 && rate < static_cast<int>(rates.size()) ? rates[static_cast<std::size_t>(rate)] : 1000);
     add("sensor_flag", Stored(cmd, profile, codec::keys::kSensorFlag, 0));
     add("liftoff_height", Stored(cmd, profile, codec::keys::kLiftoffHeight, 1));
     f.push_back({"scroll", Stored(cmd, profile, codec::keys::kScrollFlag, 1) == 2 ? "reversed" : "normal", false});
@@ -190,11 +208,9 @@ std::string ParseSetting(const std::string& word, std::vector<Change>& out) {
         if (!ParseInt(text, 1, 5, v)) return bad();
         out.push_back({codec::keys::kDpiIndex, v - 1, kDpi});
     } else if (name == "rate") {
-        int code = -1;
-        for (int i = 0; i < 6; ++i)
-            if (text == std::to_string(kRatesHz[i])) code = i;
-        if (code < 0) return bad() + " (125, 500, 1000, 2000, 4000 or 8000)";
-        out.push_back({codec::keys::kReportRate, code, kRate});
+        // In Hz here; which code that is depends on the model, known once it is open.
+        if (!ParseInt(text, 125, 8000, v)) return bad();
+        out.push_back({codec::keys::kReportRate, v, kRate});
     } else if (name == "sensor") {
         if (!ParseInt(text, 0, 255, v)) return bad();
         out.push_back({codec::keys::kSensorFlag, v & (4 | 8 | 16), kSensor});
@@ -279,6 +295,15 @@ int RunSet(CommandContext& context) {
     int profile = Prepare(cmd, code);
     if (code != kExitOk) return code;
     // Every value is checked before the first is stored, so a refused line changes nothing.
+    for (Change& c : changes) {
+        if (c.task != kRate) continue;
+        int hz = c.value;
+        c.value = RateCode(cmd.DeviceType(), hz);
+        if (c.value < 0) {
+            std::fprintf(stderr, "mirevoctl: set: this model has no report rate of %d Hz\n", hz);
+            return kExitUsage;
+        }
+    }
     for (const Change& c : changes) {
         if (!c.light) continue;
         LightRecord record;
