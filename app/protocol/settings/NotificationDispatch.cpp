@@ -66,7 +66,8 @@ bool DispatchNotification(DeviceSession& session, HidDeviceManager& manager, cod
                           codec::Bytes report, const Reread& reread) {
     std::optional<codec::Notification> n = codec::DecodeNotification(dialect, report, StoredLevelCount(session));
     if (!n) return true;
-    // Values out of range (n->rejected) are never stored; the rest of the report still counts.
+    // Values out of range are never stored; the rest of the report still counts.
+    TraceRejected(n->rejected, "notification");
     switch (n->code) {
     case codec::NotificationCode::kLighting:
         HandleLighting(session, n->lighting);

@@ -1,5 +1,6 @@
 #include "SessionStore.h"
 
+#include "DebugTrace.h"
 #include "PerformanceConfig.h"
 #include "SettingsDatabase.h"
 
@@ -23,7 +24,14 @@ codec::PerformanceSettings StoredPerformance(DeviceSession& session) {
 
 int StoredLevelCount(DeviceSession& session) { return StoredPerformance(session).dpi.count; }
 
+void TraceRejected(const codec::Rejections& rejected, const char* source) {
+    for (const codec::Rejected& r : rejected)
+        DebugTrace("%s: %.*s %d is out of range and was not stored", source, static_cast<int>(r.field.size()),
+                   r.field.data(), r.value);
+}
+
 void StorePerformance(DeviceSession& session, const codec::PerformanceReadBack& readBack) {
+    TraceRejected(readBack.rejected, "performance read-back");
     for (const codec::ConfigValue& value : codec::ConfigValuesOf(readBack))
         session.store->SetConfigValue(session.currentProfile, value.key, value.value);
 }

@@ -19,6 +19,8 @@ int StoredLevelCount(DeviceSession& session);
 // Stores each value of a read-back that passed its checks into the current
 // profile (DPI values into both the X and the Y key); the rest is ignored.
 void StorePerformance(DeviceSession& session, const codec::PerformanceReadBack& readBack);
+// Each value the mouse reported out of range goes to the debug trace; none is stored.
+void TraceRejected(const codec::Rejections& rejected, const char* source);
 
 // Makes `profile` (1-5) the session's and the store's current profile.
 void MakeProfileCurrent(DeviceSession& session, int profile);

@@ -1,5 +1,6 @@
 // What the mouse says on its own: each kind of notification changes the store and
 // tells the listener, and reports that make no sense change nothing.
+#include "DebugTrace.h"
 #include "SettingsTestBed.h"
 
 using namespace settingstest;
@@ -131,11 +132,19 @@ TEST_P(NotificationTest, NonsenseChangesNothing) {
     // A level beyond the count and a rate off the table are ignored; the rest counts.
     listener.events.clear();
     std::uint8_t mode = GetParam().kind == Kind::kWired ? 0 : 1;
+    std::vector<std::string> traced;
+    SetDebugTraceSink([&traced](const std::string& line) { traced.push_back(line); });
     ASSERT_TRUE(sim::SendUnasked("dev", {id, 0xE2, mode, 1, 0, 44, 9, 7, 0, 0, 0, 0, 0}));
     ASSERT_TRUE(Poll());
+    SetDebugTraceSink(nullptr);
     EXPECT_TRUE(listener.Saw("battery 44 0"));
     EXPECT_EQ(Get(1, L"dpi_index"), 2);
     EXPECT_EQ(Get(1, L"report_rate"), 1);
+    // What was ignored is traced, each value by name.
+    std::string all;
+    for (const std::string& line : traced) all += line + "\n";
+    EXPECT_NE(all.find("dpi_index 9 is out of range"), std::string::npos) << all;
+    EXPECT_NE(all.find("report_rate 7 is out of range"), std::string::npos) << all;
 }
 
 INSTANTIATE_TEST_SUITE_P(Mice, NotificationTest, ::testing::ValuesIn(kConnections));
