@@ -71,13 +71,7 @@ bool FeatureDialect::WriteSleepTime(DeviceSession&) { return true; }
 bool FeatureDialect::ResetParts(DeviceSession& session, int mask) {
     if (!session.store) return false;
     bool ok = Fire(codec::ResetPartsPacket(kDialect, mask).bytes());
-    if (mask & codec::kResetButtons) TellReload(session, DevicePage::kKeys);
-    if ((mask & codec::kResetLighting) && session.hasLighting) {
-        // The profile's lighting starts again from the default modes.
-        session.store->DeleteProfileLights(session.currentProfile);
-        session.store->EnsureDefaultLights(session.currentProfile);
-        TellReload(session, DevicePage::kLighting);
-    }
+    ResetStoredParts(session, mask);
     return ok;
 }
 

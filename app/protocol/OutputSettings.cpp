@@ -57,12 +57,7 @@ bool OutputDialect::WriteSleepTime(DeviceSession& session) {
 bool OutputDialect::ResetParts(DeviceSession& session, int mask) {
     if (!session.store) return false;
     bool ok = Write(codec::ResetPartsPacket(kDialect, mask).bytes());
-    if (mask & codec::kResetButtons) TellReload(session, DevicePage::kKeys);
-    if ((mask & codec::kResetLighting) && session.hasLighting) {
-        session.store->DeleteProfileLights(session.currentProfile);
-        session.store->EnsureDefaultLights(session.currentProfile);
-        TellReload(session, DevicePage::kLighting);
-    }
+    ResetStoredParts(session, mask);
     return ok;
 }
 

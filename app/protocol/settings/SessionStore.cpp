@@ -2,6 +2,7 @@
 
 #include "DebugTrace.h"
 #include "PerformanceConfig.h"
+#include "PerformancePackets.h"
 #include "SettingsDatabase.h"
 
 namespace settings {
@@ -95,6 +96,15 @@ void TellReloadAll(DeviceSession& session) {
 
 void TellReadFinished(DeviceSession& session, bool ok) {
     if (session.listener) session.listener->OnModelReadFinished(ok);
+}
+
+void ResetStoredParts(DeviceSession& session, int mask) {
+    if (mask & codec::kResetButtons) TellReload(session, DevicePage::kKeys);
+    if ((mask & codec::kResetLighting) && session.hasLighting) {
+        session.store->DeleteProfileLights(session.currentProfile);
+        session.store->EnsureDefaultLights(session.currentProfile);
+        TellReload(session, DevicePage::kLighting);
+    }
 }
 
 }  // namespace settings

@@ -45,6 +45,9 @@ void TellPagesEnabled(DeviceSession& session, bool enabled);
 void TellReload(DeviceSession& session, DevicePage page);
 // The key, macro, performance and (with lighting) lighting pages.
 void TellReloadAll(DeviceSession& session);
+// What a reset of parts of the mouse (codec::kResetButtons, kResetLighting) means
+// for the store and the pages: the lighting starts again from the default modes.
+void ResetStoredParts(DeviceSession& session, int mask);
 void TellReadFinished(DeviceSession& session, bool ok);
 
 }  // namespace settings
