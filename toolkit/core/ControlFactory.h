@@ -4,6 +4,8 @@
 // The rows live in ControlFactoryTables.cpp: a control joins a table with one line there.
 #include <windows.h>
 
+#include <cstddef>
+
 #include "Geometry.h"
 #include "KelvoApi.h"
 
@@ -21,6 +23,27 @@ struct ControlFactoryRow {
     const wchar_t* name;
     ControlMaker make;
 };
+
+// One family of controls' rows for the two tables (each family keeps its own, in
+// controls/<family>/<Family>Factory.cpp).
+struct ControlFactoryRows {
+    const ControlFactoryRow* dialog = nullptr;
+    std::size_t dialogCount = 0;
+    const ControlFactoryRow* panel = nullptr;
+    std::size_t panelCount = 0;
+};
+
+template <std::size_t D, std::size_t P>
+constexpr ControlFactoryRows FactoryRowsOf(const ControlFactoryRow (&dialog)[D], const ControlFactoryRow (&panel)[P]) {
+    return ControlFactoryRows{dialog, D, panel, P};
+}
+
+ControlFactoryRows ButtonFactoryRows();       // push buttons
+ControlFactoryRows CheckButtonFactoryRows();  // check, radio, select, colour and switch buttons
+ControlFactoryRows PanelFactoryRows();
+ControlFactoryRows PictureFactoryRows();
+ControlFactoryRows IndicatorFactoryRows();    // progress bars, static texts, filled areas
+ControlFactoryRows TabFactoryRows();          // tab controls and sliders
 
 // The table of windows (MDialog, MenuWnd, MPopupWnd) and that of panels (MPanel and the
 // controls built on it).

@@ -1,5 +1,6 @@
-// The class names that dialogs and panels create controls from, in the order they are
-// tried (the first match wins). Each control joins its table with one row.
+// The class names that dialogs and panels create controls from. Each family of controls
+// keeps its rows in its own file; a name is looked up family by family (names are unique,
+// so the order does not matter).
 #include "ControlFactory.h"
 
 #include <cwchar>
@@ -11,20 +12,32 @@ namespace Kelvo {
 
 namespace {
 
-const ControlFactoryRow kDialogControls[] = {
+const ControlFactoryRow kMenuRows[] = {
     {L"MenuItem", &MakeWithTitle<MenuItem>},
 };
 
-const ControlFactoryRow kPanelControls[] = {
-    {L"MenuItem", &MakeWithTitle<MenuItem>},
-};
+using Family = ControlFactoryRows (*)();
+const Family kFamilies[] = {&ButtonFactoryRows,  &CheckButtonFactoryRows, &PanelFactoryRows,
+                            &PictureFactoryRows, &IndicatorFactoryRows,   &TabFactoryRows};
 
-template <std::size_t N>
-MControl* Create(const ControlFactoryRow (&table)[N], const wchar_t* name, MObject* parent, UINT id, CRect rect,
-                 const wchar_t* title, int visible, int enabled) {
+MControl* Find(const ControlFactoryRow* rows, std::size_t count, const wchar_t* name, MObject* parent, UINT id,
+               CRect rect, const wchar_t* title, int visible, int enabled) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (std::wcscmp(rows[i].name, name) == 0) return rows[i].make(parent, id, rect, title, visible, enabled);
+    return nullptr;
+}
+
+MControl* Create(bool dialog, const wchar_t* name, MObject* parent, UINT id, CRect rect, const wchar_t* title,
+                 int visible, int enabled) {
     if (!name) return nullptr;
-    for (const ControlFactoryRow& row : table)
-        if (std::wcscmp(row.name, name) == 0) return row.make(parent, id, rect, title, visible, enabled);
+    if (MControl* made = Find(kMenuRows, std::size(kMenuRows), name, parent, id, rect, title, visible, enabled))
+        return made;
+    for (Family family : kFamilies) {
+        const ControlFactoryRows rows = family();
+        MControl* made = dialog ? Find(rows.dialog, rows.dialogCount, name, parent, id, rect, title, visible, enabled)
+                                : Find(rows.panel, rows.panelCount, name, parent, id, rect, title, visible, enabled);
+        if (made) return made;
+    }
     return nullptr;
 }
 
@@ -32,12 +45,12 @@ MControl* Create(const ControlFactoryRow (&table)[N], const wchar_t* name, MObje
 
 MControl* CreateDialogControl(const wchar_t* name, MObject* parent, UINT id, CRect rect, const wchar_t* title,
                               int visible, int enabled) {
-    return Create(kDialogControls, name, parent, id, rect, title, visible, enabled);
+    return Create(true, name, parent, id, rect, title, visible, enabled);
 }
 
 MControl* CreatePanelControl(const wchar_t* name, MObject* parent, UINT id, CRect rect, const wchar_t* title,
                              int visible, int enabled) {
-    return Create(kPanelControls, name, parent, id, rect, title, visible, enabled);
+    return Create(false, name, parent, id, rect, title, visible, enabled);
 }
 
 }  // namespace Kelvo

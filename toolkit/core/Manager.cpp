@@ -50,6 +50,17 @@ void Manager::UnInitGdiplus() {
 
 CString Manager::GetTheme() { return L"theme1\\"; }
 
+CString Manager::GetSkinFile(const CString& path) {
+    const bool absolute = (path.GetLength() >= 2 && path[1] == L':') ||
+                          (path.GetLength() >= 2 && path[0] == L'\\' && path[1] == L'\\');
+    if (absolute) return path;
+    wchar_t module[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+    CString folder(module, length);
+    folder = folder.Left(folder.ReverseFind(L'\\') + 1);
+    return folder + L"skins\\" + GetTheme() + path;
+}
+
 void Manager::SetFont(const CString& face, int size) {
     m_fontname = face;
     m_fontwidth = size;

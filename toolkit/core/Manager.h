@@ -24,6 +24,9 @@ public:
 
     // The skin theme folder below <program folder>skins\, with its trailing backslash.
     static CString GetTheme();
+    // <program folder>skins\<theme>\<path>, or `path` itself when it is absolute. Every
+    // skin file is found through here.
+    static CString GetSkinFile(const CString& path);
 
     static void SetFont(const CString& face, int size);
     static void SetFontName(const CString& face);

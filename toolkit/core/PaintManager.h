@@ -190,6 +190,27 @@ public:
     void SetTooltipCtrlID(int id) { m_nTooltipCtrlID = id; }
     int GetTooltipCtrlID() const { return m_nTooltipCtrlID; }
 
+    // --- balloon tips of buttons --------------------------------------------------------------
+    // The balloon a button with balloon help shows: its text, the screen point it points
+    // at, its type and anchor mode, the ID of the control that owns it and whether it shows.
+    // Until the toolkit has a balloon window of its own, a shown balloon appears through
+    // the window's tooltip at the anchor.
+    struct AirBladder {
+        CString text;
+        CPoint point;
+        int type = 0;
+        int mode = 0;
+        int ownerId = 0;
+        int shown = 0;
+        int made = 0;  // set by the first SetAirBladderMsg
+    };
+    // Stores what the balloon shows; 1.
+    int SetAirBladderMsg(const wchar_t* text, POINT point, int type, int mode);
+    // 0 before any SetAirBladderMsg. A non-zero owner ID asking to show becomes the owner;
+    // a request to hide from another non-zero ID than the owner is ignored (0).
+    int ShowAirBladder(int show, int ownerId);
+    const AirBladder& GetAirBladder() const { return m_airBladder; }
+
     // --- caret of edit controls ----------------------------------------------------------------
     int CreateCaret(HBITMAP bitmap, int width, int height);
     void SetCaretPos(MControl* edit, int x, int y);
@@ -307,6 +328,7 @@ private:
     MControl* m_pTooltipOwner = nullptr;
     HWND m_hToolTip = nullptr;
     CString m_strTooltipText;
+    AirBladder m_airBladder;
     Lock m_areaLock;
     std::vector<MControl*> m_areas;
     Lock m_controlLock;

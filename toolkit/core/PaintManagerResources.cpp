@@ -15,20 +15,6 @@ HMODULE ToolkitModule() {
     return module;
 }
 
-bool IsAbsolute(const CString& path) {
-    return (path.GetLength() >= 2 && path[1] == L':') || (path.GetLength() >= 2 && path[0] == L'\\' && path[1] == L'\\');
-}
-
-// <program folder>\skins\<theme>\<path>, or the path itself when it is absolute.
-CString SkinPath(const CString& path) {
-    if (IsAbsolute(path)) return path;
-    wchar_t module[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-    CString folder(module, length);
-    folder = folder.Left(folder.ReverseFind(L'\\') + 1);
-    return folder + L"skins\\" + Manager::GetTheme() + path;
-}
-
 ImgResInfo MakeEntry(Gdiplus::Image* image, int frames) {
     ImgResInfo entry;
     entry.image = image;
@@ -49,7 +35,7 @@ const ImgResInfo* PaintManager::AddImgResInfo(const wchar_t* path, int frames) {
     if (entry != m_pathEntries.end()) return &entry->second;
     // One image per file; the frame width is the asking control's own.
     auto& image = m_imagesByPath[key];
-    if (!image) image.reset(MRender::LoadImageFromFile(SkinPath(key)));
+    if (!image) image.reset(MRender::LoadImageFromFile(Manager::GetSkinFile(key)));
     if (!image) {
         m_imagesByPath.erase(key);  // nothing cached: a later call tries again
         return nullptr;
@@ -92,7 +78,7 @@ void PaintManager::ClearImgResInfo() {
 int PaintManager::LoadBKImage(const wchar_t* path) {
     const CString name(path);
     if (name.IsEmpty()) return 0;
-    Gdiplus::Image* image = MRender::LoadImageFromFile(SkinPath(name));
+    Gdiplus::Image* image = MRender::LoadImageFromFile(Manager::GetSkinFile(name));
     if (!image) return 0;
     delete m_pBkImage;
     m_pBkImage = image;

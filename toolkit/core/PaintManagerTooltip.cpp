@@ -88,6 +88,38 @@ void PaintManager::ClearTooltip() {
     m_pTooltipOwner = nullptr;
 }
 
+// --- balloon tips -------------------------------------------------------------------------
+
+int PaintManager::SetAirBladderMsg(const wchar_t* text, POINT point, int type, int mode) {
+    m_airBladder.text = CString(text);
+    m_airBladder.point = CPoint(point.x, point.y);
+    m_airBladder.type = type;
+    m_airBladder.mode = mode;
+    m_airBladder.made = 1;
+    if (m_airBladder.shown) ShowAirBladder(1, 0);
+    return 1;
+}
+
+int PaintManager::ShowAirBladder(int show, int ownerId) {
+    if (!m_airBladder.made) return 0;
+    if (ownerId != 0) {
+        if (show)
+            m_airBladder.ownerId = ownerId;
+        else if (ownerId != m_airBladder.ownerId)
+            return 0;
+    }
+    m_airBladder.shown = show ? 1 : 0;
+    if (!show) {
+        SetTooltip(nullptr, CRect(), nullptr);
+        return 1;
+    }
+    POINT client{m_airBladder.point.x, m_airBladder.point.y};
+    if (IsLive()) ::ScreenToClient(m_hWnd, &client);
+    constexpr int kReach = 12;  // the tip shows while the pointer is this near the anchor
+    SetTooltip(m_airBladder.text, CRect(client.x - kReach, client.y - kReach, client.x + kReach, client.y + kReach));
+    return 1;
+}
+
 // --- caret --------------------------------------------------------------------------------
 
 int PaintManager::CreateCaret(HBITMAP bitmap, int width, int height) {

@@ -1,23 +1,22 @@
 #pragma once
-// The gallery's window: every toolkit control built so far in its states, and entries
-// that open a menu and a popup window. What the user chooses shows in the message box at
-// the top.
+// The gallery's window: a row of page entries at the top, a message line that tells what
+// the controls report, and the current page below.
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "MDialog.h"
-#include "MenuWnd.h"
 
-#include "GalleryPopup.h"
+#include "GalleryPage.h"
 
 namespace gallery {
 
-// The message the gallery's menus post to it.
-constexpr UINT kMenuMessage = WM_APP + 1;
-
 class GalleryDialog : public Kelvo::MDialog {
 public:
+    static constexpr int kWidth = 960;
+    static constexpr int kHeight = 640;
+
     GalleryDialog();
     ~GalleryDialog() override;
 
@@ -26,16 +25,20 @@ public:
     LRESULT OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) override;
     LRESULT OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
-    // Opens the menu with its top-left corner at `screen`; `activate` 0 shows it without
-    // taking the activation (so that the popup may show beside it for a picture).
-    Kelvo::MenuWnd* OpenMenu(CPoint screen, bool activate);
-    // Opens the popup window below the entry that opens it.
-    GalleryPopup* OpenPopup(bool activate);
+    const std::vector<std::unique_ptr<GalleryPage>>& Pages() const { return m_pages; }
+    GalleryPage* CurrentPage() const { return m_current < m_pages.size() ? m_pages[m_current].get() : nullptr; }
+    // Replaces the shown page's controls with those of page `index`.
+    void ShowPage(std::size_t index);
+    void Say(const wchar_t* text);
+
+    // Where pages put their controls.
+    static CRect PageArea() { return CRect(20, 104, kWidth - 20, kHeight - 16); }
 
 private:
-    void ShowChoice(const wchar_t* text);
+    void RemovePageControls();
 
-    std::unique_ptr<GalleryPopup> m_popup;
+    std::vector<std::unique_ptr<GalleryPage>> m_pages;
+    std::size_t m_current = static_cast<std::size_t>(-1);
 };
 
 }  // namespace gallery

@@ -1,10 +1,11 @@
-// kelvo-gallery: a window with every toolkit control built so far, in its states, with
-// a menu and a popup window to open. Run it under Wine to look at the toolkit:
+// kelvo-gallery: a window with every toolkit control built so far, one page per family of
+// controls, each shown in its states next to live samples. Run it under Wine to look at
+// the toolkit:
 //   build/win/wine-run build/win/tests-bin/kelvo-gallery.exe
-// With --screenshot FILE it opens the menu and the popup as well, copies what the screen
-// shows of the three windows to FILE (PNG), checks that the picture shows them, and
-// exits: 0 on success, 1 when a window cannot be made, 2 when the screen does not show
-// what was painted, 3 when the file cannot be written.
+// With --screenshot FOLDER it shows each page in turn, copies what the screen shows of it
+// (and of the windows the page opens) to FOLDER\kelvo-gallery-<page>.png, checks that the
+// picture shows what was painted, and exits: 0 on success, 1 when a window cannot be
+// made, 2 when the screen does not show what was painted, 3 when a file cannot be written.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -13,15 +14,11 @@
 #include <string>
 
 #include "Manager.h"
-#include "MenuWnd.h"
 
 #include "GalleryDialog.h"
 #include "Screenshot.h"
 
 namespace {
-
-constexpr int kWidth = 640;
-constexpr int kHeight = 420;
 
 void Pump(int ms) {
     const DWORD end = ::GetTickCount() + static_cast<DWORD>(ms);
@@ -43,54 +40,42 @@ CRect RectOf(HWND window) {
 
 void Complain(const std::wstring& text) { std::fwprintf(stderr, L"kelvo-gallery: %ls\n", text.c_str()); }
 
-// Opens the menu and the popup beside the gallery, copies the screen and checks that each
-// window shows its own frame colour at its corner.
-int TakeScreenshot(gallery::GalleryDialog& dialog, const std::wstring& path) {
+// Shows one page, copies the screen and checks the gallery's frame and the page's pixels.
+int TakeScreenshot(gallery::GalleryDialog& dialog, std::size_t index, const std::wstring& folder) {
+    dialog.ShowPage(index);
+    gallery::GalleryPage& page = *dialog.Pages()[index];
+    const std::vector<HWND> extra = page.BeforeScreenshot(dialog);
+    Pump(700);  // the first paints, and a few animation steps
     const CRect frame = RectOf(dialog.GetSafeHwnd());
-    Kelvo::MenuWnd* menu = dialog.OpenMenu(CPoint(frame.left + 370, frame.top + 280), false);
-    gallery::GalleryPopup* popup = dialog.OpenPopup(false);
-    if (!menu || !popup) {
-        Complain(L"the menu or the popup window could not be made");
-        return 1;
-    }
-    Pump(500);  // the first paints
-    const CRect menuRect = RectOf(menu->GetSafeHwnd());
-    const CRect popupRect = RectOf(popup->GetSafeHwnd());
-    CRect area;
-    area.UnionRect(frame, menuRect);
-    area.UnionRect(area, popupRect);
+    CRect area = frame;
+    for (HWND window : extra) area.UnionRect(area, RectOf(window));
     const gallery::Screenshot shot(area);
 
-    const struct {
-        const wchar_t* what;
-        CPoint at;
-        DWORD rgb;
-    } checks[] = {
-        {L"the gallery's border", frame.TopLeft(), 0x6D6D6D},
-        {L"the gallery's fill", CPoint(frame.left + 8, frame.bottom - 8), 0x03060B},
-        {L"the menu's border in the selection colour", menuRect.TopLeft(), Kelvo::Manager::GetSelectColor() & 0xFFFFFF},
-        {L"the menu's fill", CPoint(menuRect.left + 4, menuRect.top + 3), 0x333333},
-        {L"the popup's fill", CPoint(popupRect.left + 2, popupRect.top + 2), 0x262A33},
+    std::vector<gallery::PixelCheck> checks = {
+        {L"the gallery's border", CPoint(0, 0), 0x6D6D6D},
+        {L"the gallery's fill", CPoint(8, frame.Height() - 8), 0x03060B},
     };
+    for (gallery::PixelCheck& check : page.Checks(dialog)) checks.push_back(check);
     int status = 0;
     for (const auto& check : checks) {
-        const DWORD seen = shot.PixelAt(check.at.x, check.at.y);
+        const DWORD seen = shot.PixelAt(frame.left + check.client.x, frame.top + check.client.y);
         if (seen != check.rgb) {
-            wchar_t line[160];
-            std::swprintf(line, 160, L"the screen does not show %ls: 0x%06lX at (%d, %d), expected 0x%06lX", check.what,
-                          static_cast<unsigned long>(seen), check.at.x, check.at.y, static_cast<unsigned long>(check.rgb));
+            wchar_t line[256];
+            std::swprintf(line, 256, L"page %ls: the screen does not show %ls: 0x%06lX at (%d, %d), expected 0x%06lX",
+                          page.Name(), check.what.c_str(), static_cast<unsigned long>(seen), check.client.x,
+                          check.client.y, static_cast<unsigned long>(check.rgb));
             Complain(line);
             status = 2;
         }
     }
+    const std::wstring path = folder + L"\\kelvo-gallery-" + page.Name() + L".png";
     const std::wstring problem = shot.SavePng(path);
+    page.AfterScreenshot(dialog);
+    Pump(100);
     if (!problem.empty()) {
         Complain(problem + L": " + path);
         return 3;
     }
-    menu->CloseWindow();
-    popup->CloseWindow();
-    Pump(100);
     return status;
 }
 
@@ -99,13 +84,13 @@ int TakeScreenshot(gallery::GalleryDialog& dialog, const std::wstring& path) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     int argc = 0;
     wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    std::wstring screenshot;
+    std::wstring screenshots;
     for (int i = 1; argv && i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg == L"--screenshot" && i + 1 < argc) {
-            screenshot = argv[++i];
+            screenshots = argv[++i];
         } else {
-            Complain(L"usage: kelvo-gallery [--screenshot FILE.png]");
+            Complain(L"usage: kelvo-gallery [--screenshot FOLDER]");
             ::LocalFree(argv);
             return 1;
         }
@@ -118,17 +103,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     {
         gallery::GalleryDialog dialog;
         if (!dialog.Create(nullptr, L"Kelvo gallery", WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
-                           CRect(0, 0, kWidth, kHeight))) {
+                           CRect(0, 0, gallery::GalleryDialog::kWidth, gallery::GalleryDialog::kHeight))) {
             Complain(L"the gallery window could not be made");
             status = 1;
         } else {
             dialog.CenterWindow();
-            if (screenshot.empty()) {
+            if (screenshots.empty()) {
                 dialog.ShowModal(SW_SHOWNORMAL);
             } else {
                 dialog.ShowWindow(SW_SHOWNORMAL);
                 ::SetForegroundWindow(dialog.GetSafeHwnd());
-                status = TakeScreenshot(dialog, screenshot);
+                for (std::size_t i = 0; i < dialog.Pages().size(); ++i) {
+                    const int result = TakeScreenshot(dialog, i, screenshots);
+                    if (result > status) status = result;
+                }
                 dialog.DestroyWindow();
             }
         }

@@ -1,0 +1,8 @@
+// The pictures family's rows of the dialog and panel class-name tables.
+#include "ControlFactory.h"
+
+namespace Kelvo {
+
+ControlFactoryRows PictureFactoryRows() { return {}; }
+
+}  // namespace Kelvo

@@ -1,0 +1,8 @@
+// The tabs family's rows of the dialog and panel class-name tables.
+#include "ControlFactory.h"
+
+namespace Kelvo {
+
+ControlFactoryRows TabFactoryRows() { return {}; }
+
+}  // namespace Kelvo
