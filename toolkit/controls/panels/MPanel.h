@@ -8,6 +8,8 @@
 // of a panel should therefore not use the IDs 1 and 2, which are the bars'.
 #include <windows.h>
 
+#include <vector>
+
 #include "MControlFont.h"
 
 namespace Kelvo {
@@ -29,31 +31,23 @@ public:
     // Any repaint request inside the panel repaints the whole panel.
     LRESULT OnControlUpdate(const CRect& rect, int redraw, MControl* control) override;
     void InitControl(PaintManager* manager) override;
-    void DrawControl(HDC dc, const CRect& clip) override;
-    int DrawSubControls(HDC dc, const CRect& clip) override;
+    // Every child is marked, also those scrolled out of the panel's rectangle.
     void SetUpdate(int valid, DWORD background) override;
-    int SetControlFocus(int focus) override;
     // Adds the scroll offsets while scrolling is enabled and the content is larger.
     int OnMousePointChange(CPoint& point) override;
     int OnCheckMouseResponse(UINT flags, CPoint point) override;
     // Offered to each child in turn; 1 at the first that takes it.
     LRESULT OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
+    // Passes a child's notification on to the panel's parent, unchanged.
     LRESULT OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) override;
     // Lays the bars along the edges and measures the content (the furthest child).
     void SetControlRect(CRect rect) override;
     void SetControlVisible(int visible) override;
     void SetControlWndVisible(int visible) override;
     void SetControlEnabled(int enabled) override;
-    int OnControlTimer() override;
-    int OnControlMouseMove(UINT flags, CPoint point) override;
-    int OnControlLButtonDown(UINT flags, CPoint point) override;
-    int OnControlLButtonUp(UINT flags, CPoint point) override;
-    int OnControlLButtonDblClk(UINT flags, CPoint point) override;
     // The wheel moves the vertical bar by its step.
     int OnControlScroll(int bar, int direction, CPoint point) override;
-    int OnControlRButtonDown(UINT flags, CPoint point) override;
-    int OnControlRButtonUp(UINT flags, CPoint point) override;
-    int OnControlRButtonDblClk(UINT flags, CPoint point) override;
+    // A panel has no hot key of its own; its children may.
     int OnControlKeyDown(UINT key, UINT repeat, UINT modifiers) override;
 
     // Makes a control of the panel's class-name table and adds it to the area list
@@ -87,8 +81,11 @@ public:
     int GetHorizontalOffset();
 
 protected:
-    // Shows the bar exactly when the content exceeds the panel and gives it the range.
+    // Shows each bar exactly when the content exceeds the panel that way, and gives it the range.
     void UpdateBarRanges();
+    bool ContentExceeds() const;
+    // A copy of the control list, so that handlers may change the list meanwhile.
+    std::vector<MControl*> Children();
 
     int m_bInitialised = 0;
     int m_nVirtualHeight = 0;

@@ -80,7 +80,6 @@ protected:
 private:
     // Repaints the bar (redraw 0) after a change of state or of the inside flag; 1 then.
     int ShowState(int state, int inside);
-    int PageSize() const;
 };
 
 }  // namespace Kelvo
