@@ -32,7 +32,11 @@ CRect SliderThumbRect(const SliderTrack& track, int offset, int thumbSize, int c
 int SliderPositionAt(const SliderTrack& track, int x, int minimum, int maximum) {
     const int range = RangeOf(minimum, maximum);
     if (range == 0 || track.width <= 0) return 0;
-    const long long position = static_cast<long long>(x - track.left) * range / track.width;
+    // The last position whose thumb sits at or left of the pointer: the inverse of the
+    // placement above, so a press on the thumb's centre keeps its position.
+    const long long distance = static_cast<long long>(x) - track.left;
+    if (distance < 0) return 0;
+    const long long position = ((distance + 1) * range - 1) / track.width;
     return static_cast<int>(std::clamp<long long>(position, 0, range));
 }
 

@@ -22,7 +22,8 @@ int SliderThumbOffset(const SliderTrack& track, int position, int minimum, int m
 // The thumb: `thumbSize` square, centred on the offset, 2 pixels above the control's bottom.
 CRect SliderThumbRect(const SliderTrack& track, int offset, int thumbSize, int controlBottom);
 
-// The position a pointer at `x` asks for, clamped to the range.
+// The position a pointer at `x` asks for: the last one whose thumb centre is at or left of
+// `x` (so the thumb's own centre gives its own position), clamped to the range.
 int SliderPositionAt(const SliderTrack& track, int x, int minimum, int maximum);
 
 // The position for `value`: values above the maximum give the last position; -1 for a
