@@ -17,12 +17,12 @@ bool PressCycle::Down(bool inside) {
     return changed;
 }
 
-PressCycle::Release PressCycle::Up(bool inside) {
+PressCycle::Release PressCycle::Up(bool inside, bool anyRelease) {
     Release release;
     const int before = state;
     state = inside ? kHover : kNormal;
     release.changed = state != before;
-    release.clicked = inside && before == kPressed;
+    release.clicked = inside && (before == kPressed || anyRelease);
     return release;
 }
 

@@ -2,7 +2,8 @@
 // The press cycle every button follows, apart from what each class adds: the pointer over
 // the button shows it hovered, a press inside shows it pressed, and a release inside after
 // a press on it completes a click. Moves while pressed change nothing, so a press dragged
-// outside and released there ends without a click.
+// outside and released there ends without a click. Some buttons take any release inside
+// as a click, wherever the press began (anyRelease).
 namespace Kelvo {
 
 struct PressCycle {
@@ -15,9 +16,9 @@ struct PressCycle {
     bool Down(bool inside);
     struct Release {
         bool changed = false;
-        bool clicked = false;  // inside, and the button was pressed
+        bool clicked = false;  // inside, and the button was pressed (or anyRelease)
     };
-    Release Up(bool inside);
+    Release Up(bool inside, bool anyRelease = false);
 };
 
 }  // namespace Kelvo

@@ -1,0 +1,58 @@
+#include "CHelpButton.h"
+
+#include "PaintManager.h"
+
+namespace Kelvo {
+
+namespace {
+
+constexpr int kButtonBalloon = 5;
+constexpr int kAnchorRight = 1;
+constexpr int kAnchorIndent = 20;
+
+}  // namespace
+
+CHelpButton::CHelpButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
+    : MControlFont(parent, id, rect, title, visible, enabled, 1) {
+    m_nFrameCount = 1;
+}
+
+const wchar_t* CHelpButton::GetClassNameW() { return L"CHelpButton"; }
+
+void CHelpButton::DrawControl(HDC dc, const CRect&) {
+    const int width = m_rcControl.Width();
+    const int height = m_rcControl.Height();
+    if (width <= 0 || height <= 0) return;
+    if (!m_bUpdate) {
+        HDC cache = UpdateMemDC(dc, width, height);
+        CopyBackgroundToCache(dc, 1);
+        if (cache && m_pImage && m_nFrameWidth > 0) {
+            // Only the first frame: a strip of several frames would otherwise be squeezed in.
+            Gdiplus::Graphics graphics(cache);
+            graphics.DrawImage(m_pImage, Gdiplus::Rect(0, 0, width, height), 0, 0, m_nFrameWidth, m_nFrameHeight,
+                               Gdiplus::UnitPixel);
+        }
+    }
+    BlitCache(dc, 0);
+}
+
+int CHelpButton::OnControlMouseMove(UINT, CPoint point) {
+    if (!m_bEnabled || !m_pManager) return 0;
+    const int inside = m_rcControl.PtInRect(point) ? 1 : 0;
+    if (inside == m_bInside) return 0;
+    m_bInside = inside;
+    const CString title = GetControlTitle();
+    if (title.IsEmpty()) return 1;
+    const int id = static_cast<int>(m_uControlID);
+    if (inside) {
+        POINT anchor{m_rcControl.left + kAnchorIndent, m_rcControl.top};
+        if (HWND window = m_pManager->GetPaintWnd()) ::ClientToScreen(window, &anchor);
+        m_pManager->SetAirBladderMsg(title, anchor, kButtonBalloon, kAnchorRight);
+        m_pManager->ShowAirBladder(1, id);
+    } else if (id == 0 || m_pManager->GetAirBladder().ownerId == id) {
+        m_pManager->ShowAirBladder(0, id);
+    }
+    return 1;
+}
+
+}  // namespace Kelvo

@@ -1,0 +1,37 @@
+#pragma once
+// A push button whose skin frames keep their natural size, with an optional balloon that
+// shows the title beside the button while the pointer is over it.
+#include "MButton.h"
+
+namespace Kelvo {
+
+// Where a button's balloon points: no balloon, the button's right edge, its left edge.
+enum AIRBLADDER_MODE : int {
+    AIRBLADDER_MODE_NONE = 0,
+    AIRBLADDER_MODE_RIGHT = 1,
+    AIRBLADDER_MODE_LEFT = 2,
+};
+
+class KELVO_API CImageButton : public MButton {
+public:
+    CImageButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled);
+
+    const wchar_t* GetClassNameW() override;
+    int OnControlMouseMove(UINT flags, CPoint point) override;
+    int OnControlLButtonDown(UINT flags, CPoint point) override;
+    int OnControlLButtonUp(UINT flags, CPoint point) override;
+
+    void SetAlrBladderMode(AIRBLADDER_MODE mode) { m_nBalloonMode = mode; }
+    AIRBLADDER_MODE GetAlrBladderMode() const { return m_nBalloonMode; }
+
+protected:
+    void DrawCellImage(Gdiplus::Graphics& graphics, int cell, const CRect& box) override;
+
+private:
+    // Shows the balloon when the button turned hovered, hides it on any other change.
+    int FollowBalloon(int changed);
+
+    AIRBLADDER_MODE m_nBalloonMode = AIRBLADDER_MODE_NONE;
+};
+
+}  // namespace Kelvo

@@ -1,0 +1,69 @@
+#include "CTextButton.h"
+
+namespace Kelvo {
+
+namespace {
+
+constexpr int kCells = 4;
+
+}  // namespace
+
+CTextButton::CTextButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
+    : MControlFont(parent, id, rect, title, visible, enabled, 1) {
+    m_nAlignment = DT_CENTER;
+    m_nVAlignment = DT_VCENTER;
+}
+
+const wchar_t* CTextButton::GetClassNameW() { return L"CTextButton"; }
+
+void CTextButton::DrawControl(HDC dc, const CRect&) {
+    const int width = m_rcControl.Width();
+    const int height = m_rcControl.Height();
+    if (width <= 0 || height <= 0) return;
+    if (!m_bUpdate) {
+        HDC cache = UpdateMemDC(dc, width * kCells, height);
+        CopyBackgroundToCache(dc, kCells);
+        const CString title = GetControlTitle();
+        if (cache && !title.IsEmpty()) {
+            const Gdiplus::ARGB saved = m_textColor;
+            const int savedHorizontal = m_nAlignment;
+            const int savedVertical = m_nVAlignment;
+            m_nAlignment = DT_CENTER;
+            m_nVAlignment = DT_VCENTER;
+            for (int cell = 0; cell < kCells; ++cell) {
+                SetTextColor(m_colours[cell]);
+                DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), title, false);
+            }
+            SetTextColor(saved);
+            m_nAlignment = savedHorizontal;
+            m_nVAlignment = savedVertical;
+        }
+    }
+    BlitCache(dc, GetState());
+}
+
+void CTextButton::SetControlEnabled(int enabled) {
+    MControlFont::SetControlEnabled(enabled);
+    m_press.Reset();
+}
+
+int CTextButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
+
+int CTextButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
+
+int CTextButton::OnControlLButtonUp(UINT, CPoint point) {
+    const ButtonPress::Release release = m_press.Up(*this, point);
+    if (release.clicked) SendMessageW(kNotifyActivated, 0, 0);
+    return release.changed;
+}
+
+void CTextButton::SetTextButtonColor(Gdiplus::ARGB normal, Gdiplus::ARGB hover, Gdiplus::ARGB pressed,
+                                     Gdiplus::ARGB disabled) {
+    m_colours[0] = normal;
+    m_colours[1] = hover;
+    m_colours[2] = pressed;
+    m_colours[3] = disabled;
+    m_bUpdate = 0;
+}
+
+}  // namespace Kelvo

@@ -1,0 +1,115 @@
+#include "CTimerButton.h"
+
+#include "TextFormat.h"
+#include "ToolkitClock.h"
+
+namespace Kelvo {
+
+namespace {
+
+constexpr int kCells = 4;
+constexpr std::uint64_t kCountdownMs = 10000;
+constexpr Gdiplus::ARGB kFocusColour = 0xFE4CFF29;
+
+}  // namespace
+
+CTimerButton::CTimerButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
+    : MControlFont(parent, id, rect, title, visible, enabled, 1) {
+    m_nAlignment = DT_CENTER;
+    m_nVAlignment = DT_VCENTER;
+}
+
+const wchar_t* CTimerButton::GetClassNameW() { return L"CTimerButton"; }
+
+void CTimerButton::InitControl(PaintManager* manager) {
+    MControlFont::InitControl(manager);
+    AddMTimer();
+    SetRunTimer(1);
+}
+
+CString CTimerButton::GetShownText() {
+    const CString title = GetControlTitle();
+    if (!m_bRun) return title;
+    const std::uint64_t now = ToolkitNowMs();
+    const std::uint64_t elapsed = now > m_startTime ? now - m_startTime : 0;
+    const std::uint64_t seconds = elapsed / 1000;
+    const int left = seconds >= kCountdownMs / 1000 ? 0 : static_cast<int>(kCountdownMs / 1000 - seconds);
+    return FormatText(L"%s(%ds)", {title, left});
+}
+
+void CTimerButton::DrawControl(HDC dc, const CRect&) {
+    const int width = m_rcControl.Width();
+    const int height = m_rcControl.Height();
+    if (width <= 0 || height <= 0) return;
+    if (!m_bUpdate) {
+        HDC cache = UpdateMemDC(dc, width * kCells, height);
+        CopyBackgroundToCache(dc, kCells);
+        if (cache) {
+            {
+                Gdiplus::Graphics graphics(cache);
+                Gdiplus::Pen focus{Gdiplus::Color(kFocusColour), 1.0f};
+                focus.SetDashStyle(Gdiplus::DashStyleDot);
+                for (int cell = 0; cell < kCells; ++cell) {
+                    const CRect box(cell * width, 0, (cell + 1) * width, height);
+                    DrawImageFrame(graphics, box, cell, m_nFrameSize);
+                    if (m_bFocused) graphics.DrawRectangle(&focus, box.left, box.top, width - 1, height - 1);
+                }
+            }
+            const CString text = GetShownText();
+            for (int cell = 0; cell < kCells; ++cell)
+                DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), text, false);
+        }
+    }
+    BlitCache(dc, GetState());
+}
+
+int CTimerButton::OnControlTimer() {
+    if (!m_bRun || !m_bVisible) return 0;
+    const std::uint64_t now = ToolkitNowMs();
+    if (now > m_startTime && now - m_startTime > kCountdownMs) {
+        // Stopped before the notification, so that its handler may start it again.
+        m_bRun = 0;
+        UpdateControl(1, 0);
+        SendMessageW(kNotifyActivated, 0, 0);
+        return 1;
+    }
+    UpdateControl(1, 0);
+    return 1;
+}
+
+int CTimerButton::SetRun(int run) {
+    if (!m_bEnabled) return m_bRun;
+    m_bRun = run ? 1 : 0;
+    m_startTime = ToolkitNowMs();
+    UpdateControl(1, 0);
+    return run;
+}
+
+int CTimerButton::SetControlFocus(int focus) {
+    const int before = m_bFocused;
+    const int result = MControlFont::SetControlFocus(focus);
+    if (before != m_bFocused) UpdateControl(1, 0);
+    return result;
+}
+
+void CTimerButton::SetControlEnabled(int enabled) {
+    MControlFont::SetControlEnabled(enabled);
+    m_press.Reset();
+}
+
+int CTimerButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
+
+int CTimerButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
+
+int CTimerButton::OnControlLButtonUp(UINT, CPoint point) {
+    const ButtonPress::Release release = m_press.Up(*this, point);
+    if (release.clicked) SendMessageW(kNotifyActivated, 0, 0);
+    return release.changed;
+}
+
+void CTimerButton::SetFrameSize(int corner) {
+    m_nFrameSize = corner;
+    m_bUpdate = 0;
+}
+
+}  // namespace Kelvo
