@@ -73,6 +73,7 @@ TEST(ScrollGeometryTest, DraggingAndPagingStayInsideTheTrack) {
     }
     EXPECT_EQ(ScrollPageStep(bar, 300, 1000), 90);
     EXPECT_EQ(ScrollPageStep(bar, 300, 0), 0);
+    EXPECT_EQ(ScrollPageStep(ScrollBarAxis{0, 30, 20}, 300, 1000), 0);  // arrows longer than the bar
 }
 
 TEST(SliderGeometryTest, ThumbAndTrack) {

@@ -73,7 +73,8 @@ ScrollThumbMove MoveScrollThumb(const ScrollBarAxis& bar, const ScrollThumb& thu
 }
 
 int ScrollPageStep(const ScrollBarAxis& bar, int page, int maxRange) {
-    if (maxRange <= 0) return 0;
+    // A bar whose arrows leave no track would otherwise page backwards.
+    if (maxRange <= 0 || bar.Track() <= 0) return 0;
     return static_cast<int>(static_cast<long long>(bar.Track()) * page / maxRange);
 }
 
