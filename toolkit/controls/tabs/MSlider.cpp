@@ -117,8 +117,9 @@ int MSlider::MoveThumbPos(CPoint point) {
     m_nPosition = position;
     PlaceThumb();
     UpdateControl(1, 0);
-    SendMessageW(kNotifyPositionChanged, static_cast<WPARAM>(m_nMin + m_nPosition), 0);
-    return m_nPosition;
+    // The parent may destroy the slider when it hears the value: nothing is touched after.
+    SendMessageW(kNotifyPositionChanged, static_cast<WPARAM>(m_nMin + position), 0);
+    return position;
 }
 
 // --- input ---------------------------------------------------------------------------------
@@ -131,23 +132,25 @@ void MSlider::SetState(int state) {
 
 int MSlider::OnControlLButtonDown(UINT, CPoint point) {
     if (!m_bEnabled) return 0;
+    // Every change of state comes before the move, whose notification may end the slider.
     if (m_rcThumb.PtInRect(point)) {
-        SetState(kDragging);
-        MoveThumbPos(point);
         m_bDragByTimer = 1;
         m_lastTrackedMs = ToolkitNowMs();
+        SetState(kDragging);
     } else {
-        MoveThumbPos(point);
-        if (m_rcThumb.PtInRect(point)) SetState(kDragging);
+        const int position = SliderPositionAt(m_track, point.x, m_nMin, m_nMax);
+        const int offset = SliderThumbOffset(m_track, position, m_nMin, m_nMax);
+        if (SliderThumbRect(m_track, offset, m_szThumb.cx, m_rcControl.bottom).PtInRect(point)) SetState(kDragging);
     }
+    MoveThumbPos(point);
     return 1;
 }
 
 int MSlider::OnControlMouseMove(UINT flags, CPoint point) {
     if (!m_bEnabled) return 0;
     if (m_nState == kDragging) {
-        MoveThumbPos(point);
         m_lastTrackedMs = ToolkitNowMs();
+        MoveThumbPos(point);
         return 1;
     }
     if (!(flags & MK_LBUTTON)) SetState(m_rcThumb.PtInRect(point) ? kOverThumb : kNormal);
@@ -170,8 +173,7 @@ int MSlider::OnControlTimer() {
     POINT cursor{};
     if (!::GetCursorPos(&cursor) || !::ScreenToClient(m_pManager->GetPaintWnd(), &cursor)) return 0;
     const int before = m_nPosition;
-    MoveThumbPos(CPoint(cursor.x, cursor.y));
-    return m_nPosition != before ? 1 : 0;
+    return MoveThumbPos(CPoint(cursor.x, cursor.y)) != before ? 1 : 0;
 }
 
 // --- drawing -------------------------------------------------------------------------------
