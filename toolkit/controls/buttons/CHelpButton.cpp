@@ -28,9 +28,14 @@ void CHelpButton::DrawControl(HDC dc, const CRect&) {
         CopyBackgroundToCache(dc, 1);
         if (cache && m_pImage && m_nFrameWidth > 0) {
             // Only the first frame: a strip of several frames would otherwise be squeezed in.
+            // Neither the next frame nor smoothing may bleed into this one's border.
+            Gdiplus::ImageAttributes edges;
+            edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
             Gdiplus::Graphics graphics(cache);
+            graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+            graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
             graphics.DrawImage(m_pImage, Gdiplus::Rect(0, 0, width, height), 0, 0, m_nFrameWidth, m_nFrameHeight,
-                               Gdiplus::UnitPixel);
+                               Gdiplus::UnitPixel, &edges);
         }
     }
     BlitCache(dc, 0);

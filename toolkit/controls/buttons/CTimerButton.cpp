@@ -27,14 +27,16 @@ void CTimerButton::InitControl(PaintManager* manager) {
     SetRunTimer(1);
 }
 
+int CTimerButton::SecondsLeft() const {
+    const std::uint64_t now = ToolkitNowMs();
+    const std::uint64_t seconds = (now > m_startTime ? now - m_startTime : 0) / 1000;
+    return seconds >= kCountdownMs / 1000 ? 0 : static_cast<int>(kCountdownMs / 1000 - seconds);
+}
+
 CString CTimerButton::GetShownText() {
     const CString title = GetControlTitle();
     if (!m_bRun) return title;
-    const std::uint64_t now = ToolkitNowMs();
-    const std::uint64_t elapsed = now > m_startTime ? now - m_startTime : 0;
-    const std::uint64_t seconds = elapsed / 1000;
-    const int left = seconds >= kCountdownMs / 1000 ? 0 : static_cast<int>(kCountdownMs / 1000 - seconds);
-    return FormatText(L"%s(%ds)", {title, left});
+    return FormatText(CString(L"%s(%ds)"), {title, SecondsLeft()});
 }
 
 void CTimerButton::DrawControl(HDC dc, const CRect&) {
@@ -55,6 +57,7 @@ void CTimerButton::DrawControl(HDC dc, const CRect&) {
                     if (m_bFocused) graphics.DrawRectangle(&focus, box.left, box.top, width - 1, height - 1);
                 }
             }
+            m_nShownSeconds = SecondsLeft();
             const CString text = GetShownText();
             for (int cell = 0; cell < kCells; ++cell)
                 DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), text, false);
@@ -73,6 +76,9 @@ int CTimerButton::OnControlTimer() {
         SendMessageW(kNotifyActivated, 0, 0);
         return 1;
     }
+    // The picture changes once a second; re-rendering it on every tick would only load
+    // the window with paints.
+    if (SecondsLeft() == m_nShownSeconds) return 0;
     UpdateControl(1, 0);
     return 1;
 }

@@ -32,9 +32,12 @@ public:
     CString GetShownText();
 
 private:
+    int SecondsLeft() const;
+
     ButtonPress m_press;
     int m_bRun = 0;
     std::uint64_t m_startTime = 0;
+    int m_nShownSeconds = -1;  // the seconds the cached picture shows
     int m_nFrameSize = 4;
 };
 

@@ -1,0 +1,82 @@
+// Balloons of buttons: an image button with a balloon mode points it at its right or left
+// edge while hovered and hides it otherwise; the help icon points it just right of its
+// top-left corner while the pointer is inside and owns it.
+#include <gtest/gtest.h>
+
+#include "ButtonTestSupport.h"
+#include "CHelpButton.h"
+#include "CImageButton.h"
+#include "InputDriver.h"
+
+namespace {
+
+using buttons_test::RecordingWindow;
+
+TEST(ButtonBalloonTest, ImageButtonsPointTheirBalloonAtTheEdgeOfTheirMode) {
+    const struct {
+        Kelvo::AIRBLADDER_MODE mode;
+        const wchar_t* title;
+        bool shows;
+        CPoint anchor;  // client
+    } cases[] = {
+        {Kelvo::AIRBLADDER_MODE_RIGHT, L"Undo", true, {120, 40}},
+        {Kelvo::AIRBLADDER_MODE_LEFT, L"Undo", true, {20, 40}},
+        {Kelvo::AIRBLADDER_MODE_NONE, L"Undo", false, {}},
+        {Kelvo::AIRBLADDER_MODE_RIGHT, L"", false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        RecordingWindow window;
+        harness::InputDriver input{window};
+        auto* button = window.Add(new Kelvo::CImageButton(&window, 44, CRect(20, 20, 120, 60), c.title, 1, 1));
+        button->SetAlrBladderMode(c.mode);
+        input.MoveTo(CPoint(70, 40));
+        const Kelvo::PaintManager::AirBladder& balloon = window.Manager().GetAirBladder();
+        EXPECT_EQ(balloon.shown, c.shows ? 1 : 0);
+        if (!c.shows) continue;
+        const POINT screen = window.ToScreen(c.anchor);
+        EXPECT_EQ(balloon.point, CPoint(screen.x, screen.y));
+        EXPECT_EQ(balloon.text, CString(c.title));
+        EXPECT_EQ(balloon.type, 5);
+        EXPECT_EQ(balloon.mode, static_cast<int>(c.mode));
+        EXPECT_EQ(balloon.ownerId, 44);
+        input.LeftDown();  // pressed is not hover: hidden
+        EXPECT_EQ(balloon.shown, 0);
+        input.LeftUp();
+        EXPECT_EQ(balloon.shown, 1);
+        input.MoveTo(CPoint(200, 200));
+        EXPECT_EQ(balloon.shown, 0);
+    }
+}
+
+TEST(ButtonBalloonTest, TheHelpIconShowsItsTitleWhileThePointerIsInside) {
+    RecordingWindow window;
+    harness::InputDriver input{window};
+    auto* help = window.Add(new Kelvo::CHelpButton(&window, 83, CRect(50, 30, 70, 50), L"What this does", 1, 1));
+    auto* other = window.Add(new Kelvo::CHelpButton(&window, 84, CRect(150, 30, 170, 50), L"Something else", 1, 1));
+    const Kelvo::PaintManager::AirBladder& balloon = window.Manager().GetAirBladder();
+    input.MoveTo(CPoint(60, 40));
+    ASSERT_EQ(balloon.shown, 1);
+    const POINT anchor = window.ToScreen(CPoint(70, 30));
+    EXPECT_EQ(balloon.point, CPoint(anchor.x, anchor.y));
+    EXPECT_EQ(balloon.text, CString(L"What this does"));
+    EXPECT_EQ(balloon.type, 5);
+    EXPECT_EQ(balloon.mode, 1);
+    EXPECT_EQ(balloon.ownerId, 83);
+    // Straight onto the other icon: it takes the balloon over, and the first leaving does
+    // not hide it.
+    input.MoveTo(CPoint(160, 40));
+    EXPECT_EQ(balloon.shown, 1);
+    EXPECT_EQ(balloon.ownerId, 84);
+    EXPECT_EQ(balloon.text, CString(L"Something else"));
+    input.MoveTo(CPoint(250, 200));
+    EXPECT_EQ(balloon.shown, 0);
+    // Disabled, it shows nothing.
+    help->SetEnabled(0);
+    input.MoveTo(CPoint(60, 40));
+    EXPECT_EQ(balloon.shown, 0);
+    (void)other;
+    EXPECT_TRUE(window.notifications.empty());
+}
+
+}  // namespace
