@@ -1,4 +1,4 @@
-// Controls that tick are made, ticked and destroyed for hundreds of rounds in a real
+// Controls that tick are made, ticked and destroyed for dozens of rounds in a real
 // window: sliders dragged by their timer, running GIF animations, counting-down timer
 // buttons and held long-press buttons, on their own and inside containers. They are
 // destroyed while on the tick list, from inside their own notifications during a tick,
@@ -29,8 +29,8 @@ namespace {
 
 using Kelvo::MControl;
 
-constexpr int kRounds = 400;
-constexpr int kRoundsPerWindow = 50;
+constexpr int kRounds = 60;
+constexpr int kRoundsPerWindow = 15;
 constexpr UINT kNotifyLongPressRepeat = 32;
 
 // The test window, which can also destroy a control from inside that control's own
