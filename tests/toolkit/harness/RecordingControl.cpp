@@ -1,6 +1,17 @@
 #include "RecordingControl.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace harness {
+
+EventLog::~EventLog() {
+    if (m_writers == 0) return;
+    std::fprintf(stderr, "EventLog: destroyed while %d recording control(s) still write to it; declare the log "
+                         "before the window that owns them\n", m_writers);
+    std::fflush(stderr);
+    std::abort();
+}
 
 std::vector<std::string> EventLog::Starting(const std::string& prefix) const {
     std::vector<std::string> found;
@@ -11,9 +22,14 @@ std::vector<std::string> EventLog::Starting(const std::string& prefix) const {
 
 RecordingControl::RecordingControl(Kelvo::MObject* parent, EventLog& log, const std::string& name, UINT id,
                                    CRect rect, int visible, int enabled, int responsive)
-    : MControlFont(parent, id, rect, nullptr, visible, enabled, responsive), m_log(log), m_name(name) {}
+    : MControlFont(parent, id, rect, nullptr, visible, enabled, responsive), m_log(log), m_name(name) {
+    ++m_log.m_writers;
+}
 
-RecordingControl::~RecordingControl() { m_log.Add(m_name + ":destroyed"); }
+RecordingControl::~RecordingControl() {
+    m_log.Add(m_name + ":destroyed");
+    --m_log.m_writers;
+}
 
 void RecordingControl::Log(const std::string& event) {
     m_log.Add(m_name + ":" + event);

@@ -13,13 +13,24 @@
 
 namespace harness {
 
+// The log must outlive every control that writes to it (they write as they are
+// destroyed): declare it before the window. A log that goes first would be written
+// after its end, so it stops the program at once and says why.
 class EventLog {
 public:
+    EventLog() = default;
+    EventLog(const EventLog&) = delete;
+    EventLog& operator=(const EventLog&) = delete;
+    ~EventLog();
     void Add(const std::string& entry) { entries.push_back(entry); }
     void Clear() { entries.clear(); }
     // Entries that start with `prefix` (for instance "a:" for one control).
     std::vector<std::string> Starting(const std::string& prefix) const;
     std::vector<std::string> entries;
+
+private:
+    friend class RecordingControl;
+    int m_writers = 0;
 };
 
 class RecordingControl : public Kelvo::MControlFont {

@@ -18,9 +18,16 @@ namespace {
 const CRect kPanelRect(10, 10, 210, 110);  // 200 x 100
 
 // A panel whose content reaches 40 pixels below it: "top" is visible unscrolled, "low"
-// only once the content is scrolled.
+// only once the content is scrolled. Its log comes before the window, which destroys the
+// controls that write to it.
 struct ScrolledPanel {
-    explicit ScrolledPanel(harness::TestWindow& window) {
+    harness::EventLog log;
+    harness::TestWindow window;
+    MPanel* panel = nullptr;
+    harness::RecordingControl* top = nullptr;
+    harness::RecordingControl* low = nullptr;
+
+    ScrolledPanel() {
         panel = window.Add(new MPanel(&window, 50, CRect(), 1));
         top = new harness::RecordingControl(panel, log, "top", 100, CRect(20, 20, 150, 60));
         low = new harness::RecordingControl(panel, log, "low", 101, CRect(20, 100, 150, 150));
@@ -29,10 +36,6 @@ struct ScrolledPanel {
         panel->SetControlRect(kPanelRect);
         window.PaintNow();
     }
-    harness::EventLog log;
-    MPanel* panel = nullptr;
-    harness::RecordingControl* top = nullptr;
-    harness::RecordingControl* low = nullptr;
 };
 
 // Positions carried by the notifications 8 that control `id` sent, in order.
@@ -44,8 +47,8 @@ std::vector<WPARAM> PositionsFrom(const harness::TestWindow& window, UINT id) {
 }
 
 TEST(PanelInputTest, WheelStepsAreClampedAndShiftTheContent) {
-    harness::TestWindow window;
-    ScrolledPanel content(window);
+    ScrolledPanel content;
+    harness::TestWindow& window = content.window;
     CScrollVertical* bar = content.panel->GetVerticalBar();
     ASSERT_EQ(bar->GetScrollMaxRange(), 140);
     const struct {
@@ -76,8 +79,8 @@ TEST(PanelInputTest, WheelStepsAreClampedAndShiftTheContent) {
 }
 
 TEST(PanelInputTest, RealWheelNotchesMoveTheBar) {
-    harness::TestWindow window;
-    ScrolledPanel content(window);
+    ScrolledPanel content;
+    harness::TestWindow& window = content.window;
     harness::InputDriver input(window);
     input.MoveTo(CPoint(180, 80));  // on the panel, on no child (a hot child would take the wheel)
     const struct {
@@ -103,8 +106,8 @@ TEST(PanelInputTest, ClickReachesTheChildUnderTheScrolledPoint) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
-        harness::TestWindow window;
-        ScrolledPanel content(window);
+        ScrolledPanel content;
+        harness::TestWindow& window = content.window;
         harness::InputDriver input(window);
         content.panel->GetVerticalBar()->SetScrollCurrentPos(c.position);
         input.Click(c.click);
@@ -116,15 +119,14 @@ TEST(PanelInputTest, ClickReachesTheChildUnderTheScrolledPoint) {
 }
 
 TEST(PanelInputTest, ChildNotificationsReachTheWindowWithTheChildsId) {
-    GTEST_SKIP() << "hangs: a click on a child of nested panels never returns; the loop is not found yet";
     const struct {
         const char* name;
         int depth;
     } cases[] = {{"in a panel", 1}, {"in a panel in a panel", 2}, {"in three panels", 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        harness::TestWindow window;
         harness::EventLog log;
+        harness::TestWindow window;
         MPanel* holder = window.Add(new MPanel(&window, 50, CRect(10, 10, 300, 250), 1));
         for (int level = 1; level < c.depth; ++level) {
             auto* inner = new MPanel(holder, 50 + level, CRect(10 + 10 * level, 10 + 10 * level, 290, 240), 1);

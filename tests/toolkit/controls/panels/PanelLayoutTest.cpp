@@ -112,8 +112,8 @@ TEST(PanelLayoutTest, EmptyPanelHasNoThumbAndNothingDividesByZero) {
 }
 
 TEST(PanelLayoutTest, EnablingReachesEveryChildThatDiffers) {
-    harness::TestWindow window;
     harness::EventLog log;
+    harness::TestWindow window;
     auto* panel = window.Add(new MPanel(&window, 50, kPanelRect, 1));
     auto* on = new harness::RecordingControl(panel, log, "on", 100, CRect(20, 20, 60, 60));
     auto* off = new harness::RecordingControl(panel, log, "off", 101, CRect(20, 70, 60, 90), 1, 0);
