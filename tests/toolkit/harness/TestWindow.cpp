@@ -92,15 +92,20 @@ void TestWindow::Pump(int ms) {
 
 bool TestWindow::PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     const DWORD start = GetTickCount();
+    const auto expired = [&] { return static_cast<int>(GetTickCount() - start) >= timeoutMs; };
     for (;;) {
         MSG msg;
+        // The deadline holds inside the loop too: ticks that come faster than they are
+        // handled would otherwise keep it going for ever.
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (m_hwnd && m_manager.PreTranslateMessage(&msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
+            if (!m_hwnd || !m_manager.PreTranslateMessage(&msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            if (expired()) break;
         }
         if (done()) return true;
-        if (static_cast<int>(GetTickCount() - start) >= timeoutMs) return done();
+        if (expired()) return done();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
     }
 }
