@@ -15,7 +15,7 @@ ButtonPress::Options IconButtonPress() {
 }  // namespace
 
 CIconButton::CIconButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, title, visible, enabled, 1), m_press(IconButtonPress()) {
+    : PushButtonBase(parent, id, rect, title, visible, enabled, IconButtonPress()) {
     m_nAlignment = DT_CENTER;
     m_nVAlignment = DT_VCENTER;
 }
@@ -47,43 +47,17 @@ void CIconButton::DrawControl(HDC dc, const CRect&) {
                 }
             }
             const CString title = GetControlTitle();
-            Gdiplus::ARGB colours[kCells];
-            for (int cell = 0; cell < kCells; ++cell) colours[cell] = TitleColour(cell);
-            const Gdiplus::ARGB saved = m_textColor;
-            const int savedHorizontal = m_nAlignment;
-            const int savedVertical = m_nVAlignment;
-            m_nAlignment = DT_CENTER;
-            m_nVAlignment = DT_VCENTER;
             for (int cell = 0; cell < kCells && !title.IsEmpty(); ++cell) {
                 CRect where(cell * width, 0, (cell + 1) * width, height);
                 if (!m_bTextByGdi && !m_rcText.IsRectEmpty()) {
                     where = m_rcText;
                     where.OffsetRect(cell * width, 0);
                 }
-                SetTextColor(colours[cell]);
-                DrawTitle(cache, where, title, false);
+                DrawCentredTitle(cache, where, title, TitleColour(cell));
             }
-            SetTextColor(saved);
-            m_nAlignment = savedHorizontal;
-            m_nVAlignment = savedVertical;
         }
     }
     BlitCache(dc, GetState());
-}
-
-void CIconButton::SetControlEnabled(int enabled) {
-    MControlFont::SetControlEnabled(enabled);
-    m_press.Reset();
-}
-
-int CIconButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
-
-int CIconButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
-
-int CIconButton::OnControlLButtonUp(UINT, CPoint point) {
-    const ButtonPress::Release release = m_press.Up(*this, point);
-    if (release.clicked) SendMessageW(kNotifyActivated, 0, 0);
-    return release.changed;
 }
 
 int CIconButton::SetIconImage(const wchar_t* path, int frames) {

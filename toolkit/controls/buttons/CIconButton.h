@@ -2,21 +2,16 @@
 // A skinned push button with a small icon beside its centred title (the profile button:
 // the profile's name and an arrow). The icon has a frame per look when it has enough.
 #include "ButtonIcon.h"
-#include "ButtonPress.h"
-#include "MControlFont.h"
+#include "PushButtonBase.h"
 
 namespace Kelvo {
 
-class KELVO_API CIconButton : public MControlFont {
+class KELVO_API CIconButton : public PushButtonBase {
 public:
     CIconButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled);
 
     const wchar_t* GetClassNameW() override;
     void DrawControl(HDC dc, const CRect& clip) override;
-    void SetControlEnabled(int enabled) override;
-    int OnControlMouseMove(UINT flags, CPoint point) override;
-    int OnControlLButtonDown(UINT flags, CPoint point) override;
-    int OnControlLButtonUp(UINT flags, CPoint point) override;
 
     int SetIconImage(const wchar_t* path, int frames);
     // Both relative to the button: the text's place (used by GDI+ text; GDI text is
@@ -31,7 +26,6 @@ public:
 private:
     Gdiplus::ARGB TitleColour(int cell) const;
 
-    ButtonPress m_press;
     ButtonIcon m_icon;
     CRect m_rcText;
     CRect m_rcIcon;

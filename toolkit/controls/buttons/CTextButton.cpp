@@ -9,7 +9,7 @@ constexpr int kCells = 4;
 }  // namespace
 
 CTextButton::CTextButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, title, visible, enabled, 1) {
+    : PushButtonBase(parent, id, rect, title, visible, enabled) {
     m_nAlignment = DT_CENTER;
     m_nVAlignment = DT_VCENTER;
 }
@@ -25,36 +25,11 @@ void CTextButton::DrawControl(HDC dc, const CRect&) {
         CopyBackgroundToCache(dc, kCells);
         const CString title = GetControlTitle();
         if (cache && !title.IsEmpty()) {
-            const Gdiplus::ARGB saved = m_textColor;
-            const int savedHorizontal = m_nAlignment;
-            const int savedVertical = m_nVAlignment;
-            m_nAlignment = DT_CENTER;
-            m_nVAlignment = DT_VCENTER;
-            for (int cell = 0; cell < kCells; ++cell) {
-                SetTextColor(m_colours[cell]);
-                DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), title, false);
-            }
-            SetTextColor(saved);
-            m_nAlignment = savedHorizontal;
-            m_nVAlignment = savedVertical;
+            for (int cell = 0; cell < kCells; ++cell)
+                DrawCentredTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), title, m_colours[cell]);
         }
     }
     BlitCache(dc, GetState());
-}
-
-void CTextButton::SetControlEnabled(int enabled) {
-    MControlFont::SetControlEnabled(enabled);
-    m_press.Reset();
-}
-
-int CTextButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
-
-int CTextButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
-
-int CTextButton::OnControlLButtonUp(UINT, CPoint point) {
-    const ButtonPress::Release release = m_press.Up(*this, point);
-    if (release.clicked) SendMessageW(kNotifyActivated, 0, 0);
-    return release.changed;
 }
 
 void CTextButton::SetTextButtonColor(Gdiplus::ARGB normal, Gdiplus::ARGB hover, Gdiplus::ARGB pressed,

@@ -1,21 +1,16 @@
 #pragma once
 // A button that is only its title: centred on one line, in a colour for each look
 // (normal, hover, pressed, disabled).
-#include "ButtonPress.h"
-#include "MControlFont.h"
+#include "PushButtonBase.h"
 
 namespace Kelvo {
 
-class KELVO_API CTextButton : public MControlFont {
+class KELVO_API CTextButton : public PushButtonBase {
 public:
     CTextButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled);
 
     const wchar_t* GetClassNameW() override;
     void DrawControl(HDC dc, const CRect& clip) override;
-    void SetControlEnabled(int enabled) override;
-    int OnControlMouseMove(UINT flags, CPoint point) override;
-    int OnControlLButtonDown(UINT flags, CPoint point) override;
-    int OnControlLButtonUp(UINT flags, CPoint point) override;
 
     // ARGB colours of the four looks; shown from the next re-render (no repaint).
     void SetTextButtonColor(Gdiplus::ARGB normal, Gdiplus::ARGB hover, Gdiplus::ARGB pressed,
@@ -23,7 +18,6 @@ public:
     int GetState() const { return m_bEnabled ? m_press.State() : 3; }
 
 private:
-    ButtonPress m_press;
     Gdiplus::ARGB m_colours[4] = {0xFECCCCCC, 0xFEFEDB00, 0xFEA0A0A0, 0xFE808080};
 };
 

@@ -14,7 +14,7 @@ constexpr Gdiplus::ARGB kFocusColour = 0xFE4CFF29;
 }  // namespace
 
 CTimerButton::CTimerButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, title, visible, enabled, 1) {
+    : PushButtonBase(parent, id, rect, title, visible, enabled) {
     m_nAlignment = DT_CENTER;
     m_nVAlignment = DT_VCENTER;
 }
@@ -96,21 +96,6 @@ int CTimerButton::SetControlFocus(int focus) {
     const int result = MControlFont::SetControlFocus(focus);
     if (before != m_bFocused) UpdateControl(1, 0);
     return result;
-}
-
-void CTimerButton::SetControlEnabled(int enabled) {
-    MControlFont::SetControlEnabled(enabled);
-    m_press.Reset();
-}
-
-int CTimerButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
-
-int CTimerButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
-
-int CTimerButton::OnControlLButtonUp(UINT, CPoint point) {
-    const ButtonPress::Release release = m_press.Up(*this, point);
-    if (release.clicked) SendMessageW(kNotifyActivated, 0, 0);
-    return release.changed;
 }
 
 void CTimerButton::SetFrameSize(int corner) {

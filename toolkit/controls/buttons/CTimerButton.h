@@ -3,24 +3,19 @@
 // shows the seconds left, and when they are up it sends 2 and stops.
 #include <cstdint>
 
-#include "ButtonPress.h"
-#include "MControlFont.h"
+#include "PushButtonBase.h"
 
 namespace Kelvo {
 
-class KELVO_API CTimerButton : public MControlFont {
+class KELVO_API CTimerButton : public PushButtonBase {
 public:
     CTimerButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled);
 
     const wchar_t* GetClassNameW() override;
     void InitControl(PaintManager* manager) override;
     void DrawControl(HDC dc, const CRect& clip) override;
-    void SetControlEnabled(int enabled) override;
     int SetControlFocus(int focus) override;
     int OnControlTimer() override;
-    int OnControlMouseMove(UINT flags, CPoint point) override;
-    int OnControlLButtonDown(UINT flags, CPoint point) override;
-    int OnControlLButtonUp(UINT flags, CPoint point) override;
 
     // Starts (non-zero) or stops the countdown; returns the argument. While disabled it
     // changes nothing and returns the running flag.
@@ -34,7 +29,6 @@ public:
 private:
     int SecondsLeft() const;
 
-    ButtonPress m_press;
     int m_bRun = 0;
     std::uint64_t m_startTime = 0;
     int m_nShownSeconds = -1;  // the seconds the cached picture shows

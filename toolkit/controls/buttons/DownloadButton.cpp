@@ -13,7 +13,7 @@ constexpr int kDisabledCell = 3;
 }  // namespace
 
 DownloadButton::DownloadButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, title, visible, enabled, 1) {}
+    : PushButtonBase(parent, id, rect, title, visible, enabled) {}
 
 const wchar_t* DownloadButton::GetClassNameW() { return L"DownloadButton"; }
 
@@ -73,34 +73,6 @@ void DownloadButton::RenderProgress(HDC cache, int width, int height) {
         if (done > 0) DrawImageFrame(graphics, CRect(0, 0, done, height), 1, m_nFrameSize);
     }
     DrawCentredTitle(cache, CRect(0, 0, width, height), FormatText(L"%d%%", {m_nProgress}), m_textColor);
-}
-
-void DownloadButton::DrawCentredTitle(HDC cache, const CRect& where, const CString& text, Gdiplus::ARGB colour) {
-    const Gdiplus::ARGB savedColour = m_textColor;
-    const int savedHorizontal = m_nAlignment;
-    const int savedVertical = m_nVAlignment;
-    m_nAlignment = DT_CENTER;
-    m_nVAlignment = DT_VCENTER;
-    SetTextColor(colour);
-    DrawTitle(cache, where, text, false);
-    SetTextColor(savedColour);
-    m_nAlignment = savedHorizontal;
-    m_nVAlignment = savedVertical;
-}
-
-void DownloadButton::SetControlEnabled(int enabled) {
-    MControlFont::SetControlEnabled(enabled);
-    m_press.Reset();
-}
-
-int DownloadButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
-
-int DownloadButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
-
-int DownloadButton::OnControlLButtonUp(UINT, CPoint point) {
-    const ButtonPress::Release release = m_press.Up(*this, point);
-    if (release.clicked) SendMessageW(kNotifyActivated, 0, 0);
-    return release.changed;
 }
 
 void DownloadButton::SetDownloadProcess(int percent) {

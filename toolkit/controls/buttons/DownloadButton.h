@@ -3,21 +3,16 @@
 // above 0 it shows skin frame 0 over the whole button, frame 1 over the done part from
 // the left and the percentage in the middle; otherwise it is a plain skinned button.
 #include "ButtonIcon.h"
-#include "ButtonPress.h"
-#include "MControlFont.h"
+#include "PushButtonBase.h"
 
 namespace Kelvo {
 
-class KELVO_API DownloadButton : public MControlFont {
+class KELVO_API DownloadButton : public PushButtonBase {
 public:
     DownloadButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled);
 
     const wchar_t* GetClassNameW() override;
     void DrawControl(HDC dc, const CRect& clip) override;
-    void SetControlEnabled(int enabled) override;
-    int OnControlMouseMove(UINT flags, CPoint point) override;
-    int OnControlLButtonDown(UINT flags, CPoint point) override;
-    int OnControlLButtonUp(UINT flags, CPoint point) override;
 
     // Percent done; a change repaints.
     void SetDownloadProcess(int percent);
@@ -30,9 +25,7 @@ public:
 private:
     void RenderCells(HDC cache, int width, int height);
     void RenderProgress(HDC cache, int width, int height);
-    void DrawCentredTitle(HDC cache, const CRect& where, const CString& text, Gdiplus::ARGB colour);
 
-    ButtonPress m_press;
     ButtonIcon m_icon;
     int m_nProgress = 0;
     int m_nFrameSize = 8;

@@ -22,7 +22,7 @@ MButton::MButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int
 
 MButton::MButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled,
                  ButtonPress::Options press)
-    : MControlFont(parent, id, rect, title, visible, enabled, 1), m_press(press) {
+    : PushButtonBase(parent, id, rect, title, visible, enabled, press) {
     m_nFrameCount = kCells;
 }
 
@@ -86,36 +86,10 @@ void MButton::DrawCellTitle(HDC cache, int cell, const CRect& box, const CString
         where.OffsetRect(box.left, box.top);
     }
     if (!m_bTextByGdi && cell == kPressed) where.OffsetRect(1, 1);
-    const Gdiplus::ARGB colour = TitleColour(cell);
-    const Gdiplus::ARGB savedColour = m_textColor;
-    const int savedHorizontal = m_nAlignment;
-    const int savedVertical = m_nVAlignment;
     // The title is always centred, whatever the alignment says.
-    m_nAlignment = DT_CENTER;
-    m_nVAlignment = DT_VCENTER;
-    SetTextColor(colour);
-    DrawTitle(cache, where, title, false);
-    SetTextColor(savedColour);
-    m_nAlignment = savedHorizontal;
-    m_nVAlignment = savedVertical;
+    DrawCentredTitle(cache, where, title, TitleColour(cell));
 }
 
-void MButton::SetControlEnabled(int enabled) {
-    MControlFont::SetControlEnabled(enabled);
-    m_press.Reset();
-}
-
-int MButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
-
-int MButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
-
-int MButton::OnControlLButtonUp(UINT, CPoint point) {
-    const ButtonPress::Release release = m_press.Up(*this, point);
-    if (release.clicked) OnClick();
-    return release.changed;
-}
-
-void MButton::OnClick() { SendMessageW(kNotifyActivated, 0, 0); }
 
 int MButton::SetIconImage(const wchar_t* path, int frames) {
     if (!m_icon.Load(path, frames)) return 0;

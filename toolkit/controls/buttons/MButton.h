@@ -8,13 +8,12 @@
 #include "GdiPlus.h"
 
 #include "ButtonIcon.h"
-#include "ButtonPress.h"
 #include "CString.h"
-#include "MControlFont.h"
+#include "PushButtonBase.h"
 
 namespace Kelvo {
 
-class KELVO_API MButton : public MControlFont {
+class KELVO_API MButton : public PushButtonBase {
 public:
     enum State { kNormal = 0, kHover = 1, kPressed = 2, kDisabled = 3 };
 
@@ -23,10 +22,6 @@ public:
 
     const wchar_t* GetClassNameW() override;
     void DrawControl(HDC dc, const CRect& clip) override;
-    void SetControlEnabled(int enabled) override;
-    int OnControlMouseMove(UINT flags, CPoint point) override;
-    int OnControlLButtonDown(UINT flags, CPoint point) override;
-    int OnControlLButtonUp(UINT flags, CPoint point) override;
 
     // The icon, loaded from the skin folder; 1 on success, 0 when it cannot be loaded.
     int SetIconImage(const wchar_t* path, int frames);
@@ -45,15 +40,12 @@ protected:
     // The skin frame of `cell` into `box` (the cell's place in the cache).
     virtual void DrawCellImage(Gdiplus::Graphics& graphics, int cell, const CRect& box);
     virtual Gdiplus::ARGB TitleColour(int cell) const;
-    // A click completed (the look is already updated); sends 2.
-    virtual void OnClick();
 
     // Frame `cell` at its natural size at the top-left of `box`.
     void DrawNaturalFrame(Gdiplus::Graphics& graphics, int cell, const CRect& box);
     // Marks the cache stale and asks for a repaint.
     void Rerender();
 
-    ButtonPress m_press;
     ButtonIcon m_icon;
     int m_nFrameSize = 8;
     CRect m_rcText;

@@ -10,7 +10,7 @@ constexpr int kDisabledCell = 3;
 }  // namespace
 
 UpgradeButton::UpgradeButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, title, visible, enabled, 1) {
+    : PushButtonBase(parent, id, rect, title, visible, enabled) {
     m_nAlignment = DT_CENTER;
 }
 
@@ -48,21 +48,6 @@ void UpgradeButton::DrawControl(HDC dc, const CRect&) {
         }
     }
     BlitCache(dc, GetState());
-}
-
-void UpgradeButton::SetControlEnabled(int enabled) {
-    MControlFont::SetControlEnabled(enabled);
-    m_press.Reset();
-}
-
-int UpgradeButton::OnControlMouseMove(UINT, CPoint point) { return m_press.Move(*this, point); }
-
-int UpgradeButton::OnControlLButtonDown(UINT, CPoint point) { return m_press.Down(*this, point); }
-
-int UpgradeButton::OnControlLButtonUp(UINT, CPoint point) {
-    const ButtonPress::Release release = m_press.Up(*this, point);
-    if (release.clicked) SendMessageW(kNotifyActivated, 0, 0);
-    return release.changed;
 }
 
 void UpgradeButton::SetUpgradeStatus(int status) {
