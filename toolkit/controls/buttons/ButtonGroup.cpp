@@ -25,4 +25,22 @@ int ResetGroupCheck(MControl* self, const CString& group, const wchar_t* alsoCla
     return 1;
 }
 
+int SetMemberCheck(MControl& self, const CString& group, int& stored, PressCycle& cycle, int check) {
+    if (!self.IsEnabled()) return stored;
+    check = check ? 1 : 0;
+    if (check == stored) return stored;
+    stored = check;
+    cycle.state = PressCycle::kNormal;
+    if (check) ResetGroupCheck(&self, group);
+    self.UpdateControl(0, 0);
+    return stored;
+}
+
+int ForceMemberCheck(MControl& self, int& stored, PressCycle& cycle, int check) {
+    stored = check ? 1 : 0;
+    cycle.state = PressCycle::kNormal;
+    self.UpdateControl(0, 0);
+    return stored;
+}
+
 }  // namespace Kelvo

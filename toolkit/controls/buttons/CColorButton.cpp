@@ -104,30 +104,12 @@ int CColorButton::OnControlLButtonUp(UINT, CPoint point) {
     return release.changed ? 1 : 0;
 }
 
-int CColorButton::SetCheck(int check) {
-    if (!m_bEnabled) return m_bCheck;
-    check = check ? 1 : 0;
-    if (check == m_bCheck) return m_bCheck;
-    m_bCheck = check;
-    m_cycle.state = PressCycle::kNormal;
-    if (check) ResetGroupCheck();
-    UpdateControl(0, 0);
-    return m_bCheck;
-}
+int CColorButton::SetCheck(int check) { return SetMemberCheck(*this, m_strGroup, m_bCheck, m_cycle, check); }
 
-int CColorButton::SetControlCheck(int check) {
-    m_bCheck = check ? 1 : 0;
-    m_cycle.state = PressCycle::kNormal;
-    UpdateControl(0, 0);
-    return m_bCheck;
-}
+int CColorButton::SetControlCheck(int check) { return ForceMemberCheck(*this, m_bCheck, m_cycle, check); }
 
 int CColorButton::ResetGroupCheck() { return Kelvo::ResetGroupCheck(this, m_strGroup); }
 
-void CColorButton::ClearGroupCheck() {
-    m_bCheck = 0;
-    m_cycle.state = PressCycle::kNormal;
-    UpdateControl(0, 0);
-}
+void CColorButton::ClearGroupCheck() { ForceMemberCheck(*this, m_bCheck, m_cycle, 0); }
 
 }  // namespace Kelvo

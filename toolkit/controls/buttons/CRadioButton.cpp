@@ -7,31 +7,13 @@ CRadioButton::CRadioButton(MObject* parent, UINT id, CRect rect, const wchar_t* 
 
 const wchar_t* CRadioButton::GetClassNameW() { return L"CRadioButton"; }
 
-int CRadioButton::SetCheck(int check) {
-    if (!m_bEnabled) return m_bCheck;
-    check = check ? 1 : 0;
-    if (check == m_bCheck) return m_bCheck;
-    m_bCheck = check;
-    m_cycle.state = PressCycle::kNormal;
-    if (check) ResetGroupCheck();
-    UpdateControl(0, 0);
-    return m_bCheck;
-}
+int CRadioButton::SetCheck(int check) { return SetMemberCheck(*this, m_strGroup, m_bCheck, m_cycle, check); }
 
-int CRadioButton::SetControlCheck(int check) {
-    m_bCheck = check ? 1 : 0;
-    m_cycle.state = PressCycle::kNormal;
-    UpdateControl(0, 0);
-    return m_bCheck;
-}
+int CRadioButton::SetControlCheck(int check) { return ForceMemberCheck(*this, m_bCheck, m_cycle, check); }
 
 int CRadioButton::ResetGroupCheck() { return Kelvo::ResetGroupCheck(this, m_strGroup); }
 
-void CRadioButton::ClearGroupCheck() {
-    m_bCheck = 0;
-    m_cycle.state = PressCycle::kNormal;
-    UpdateControl(0, 0);
-}
+void CRadioButton::ClearGroupCheck() { ForceMemberCheck(*this, m_bCheck, m_cycle, 0); }
 
 void CRadioButton::Select() {
     ShowCheck(1);

@@ -6,27 +6,18 @@
 #include <windows.h>
 
 #include "ButtonGroup.h"
-#include "MControlFont.h"
-#include "PressCycle.h"
+#include "CheckStripButton.h"
 
 namespace Kelvo {
 
-class KELVO_API CSelectButton : public MControlFont, public CheckGroupMember {
+class KELVO_API CSelectButton : public CheckStripButton, public CheckGroupMember {
 public:
     enum State { kNormal = 0, kHover = 1, kChecked = 2, kDisabled = 3 };
 
     CSelectButton(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled);
 
     const wchar_t* GetClassNameW() override;
-    void DrawControl(HDC dc, const CRect& clip) override;
-    int SetControlFocus(int focus) override;
-    void SetControlEnabled(int enabled) override;
-    int OnControlMouseMove(UINT flags, CPoint point) override;
-    int OnControlLButtonDown(UINT flags, CPoint point) override;
-    int OnControlLButtonUp(UINT flags, CPoint point) override;
-    int OnControlKeyDown(UINT key, UINT repeat, UINT modifiers) override;
 
-    int GetCheck() const { return m_bCheck; }
     // Not while disabled (returns the current check). Becoming checked unchecks the group.
     // No notification.
     int SetCheck(int check);
@@ -37,15 +28,16 @@ public:
     CString GetGroupName() override { return m_strGroup; }
     void ClearGroupCheck() override;
     // The frame shown now, 0 … 3.
-    int GetState() const;
+    int GetState() const override;
+
+protected:
+    // Both select it and uncheck the group.
+    void ApplyClick() override;
+    int ApplyKeyboard() override;
 
 private:
-    void RenderFrames(HDC cache, int width, int height);
-    int ShowChange(bool changed);
     void Select();
 
-    int m_bCheck = 0;
-    PressCycle m_cycle;
     CString m_strGroup;
 };
 
