@@ -98,19 +98,6 @@ TEST_F(CheckPaintTest, EachLookAndCheckShowsItsFrame) {
     }
 }
 
-TEST_F(CheckPaintTest, ADisabledCheckBoxShowsItsDisabledFrameAndKeepsItsCheck) {
-    const std::wstring eight = Strip(L"kelvo-check-disabled.png", kEight);
-    for (int check : {0, 1}) {
-        auto* box = Button("check");
-        dynamic_cast<Kelvo::MControlFont*>(box)->SetImage(eight.c_str(), 8);
-        checktest::SetCheckOf(box, check);
-        box->SetEnabled(0);
-        checktest::SetCheckOf(box, !check);
-        window.PaintNow();
-        EXPECT_EQ(window.Pixel(kBoxProbe.x, kBoxProbe.y), kEight[check ? 7 : 3] & 0xFFFFFF) << check;
-    }
-}
-
 TEST_F(CheckPaintTest, TheColourButtonFillsWithItsColourReferenceAndOutlinesByState) {
     // Colour reference 0x0000FF is red: 0xFF0000 in the buffer.
     const DWORD red = 0xFF0000, white = 0xFFFFFF, grey = 0x808080;
