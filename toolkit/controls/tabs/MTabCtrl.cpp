@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ControlFactory.h"
+#include "ControlRetirement.h"
 #include "MRender.h"
 #include "Manager.h"
 #include "PaintManager.h"
@@ -99,7 +100,13 @@ int MTabCtrl::SetSelectItem(int index) {
     m_nPrevSelected = previous;
     m_nSelected = index;
     m_nHover = -1;
-    SendMessageW(kNotifySelectionChanged, static_cast<WPARAM>(index), 0);
+    {
+        // The parent may take the tab control away when it hears of the new selection:
+        // it then goes once this block ends, and the pages are left as they are.
+        ControlRetirement::Scope scope;
+        SendMessageW(kNotifySelectionChanged, static_cast<WPARAM>(index), 0);
+        if (IsDetached()) return previous;
+    }
     ShowPages();
     UpdateControl(0, 0);
     return previous;

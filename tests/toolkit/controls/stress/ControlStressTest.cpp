@@ -22,6 +22,7 @@
 #include "LongPressButton.h"
 #include "MControl.h"
 #include "MSlider.h"
+#include "MTabCtrl.h"
 #include "TestWindow.h"
 #include "ToolkitClock.h"
 
@@ -224,6 +225,32 @@ TEST_F(ControlStressTest, TickingControlsSurviveEveryOrderOfDestruction) {
     ASSERT_GE(blocksAfterFirstWindow, 0);
     EXPECT_LE(stress::CheckedHeapLiveBlocks(), blocksAfterFirstWindow + 64)
         << "blocks leak as windows and controls come and go";
+}
+
+TEST_F(ControlStressTest, ATabControlRemovedWhenItAnnouncesANewSelectionIsLeftAlone) {
+    // The parent hears notification 1 before the pages switch, and may take the tab
+    // control away right there.
+    constexpr int kTabRounds = 40;
+    OpenWindow();
+    for (int round = 0; round < kTabRounds; ++round) {
+        const UINT id = nextId++;
+        auto* tab = window->Add(new Kelvo::MTabCtrl(window.get(), id, CRect(20, 20, 76, 300), 1, 1));
+        tab->SetTabType(Kelvo::TAB_VERTICAL);
+        tab->SetTabCtrlHeight(56);
+        for (int item = 0; item < 3; ++item) {
+            MControl* page = tab->CreatePanel(L"MTabLayout", nextId++, CRect(100, 20, 400, 300));
+            ASSERT_NE(page, nullptr);
+            tab->InsertItem(item + 1, L"Tab", L"icon\\tab_home.png", page, 2, 56);
+        }
+        window->removeOnNotify.insert(id);
+        tab->SetSelectItem(1 + round % 2);
+        EXPECT_EQ(window->Manager().GetControl(id), nullptr) << "round " << round;
+        window->PaintNow();
+        ASSERT_TRUE(stress::CheckedHeapIsValid()) << "heap damaged in round " << round;
+    }
+    CloseWindow();
+    ASSERT_TRUE(stress::CheckedHeapIsValid());
+    EXPECT_EQ(totals.removedInsideNotification, kTabRounds);
 }
 
 }  // namespace
