@@ -197,7 +197,12 @@ MControl* MControl::AttachControl(int kind, MControl* child) {
         m_areas.push_back(child);
     } else {
         LockGuard guard(m_controlLock);
-        m_controls.push_back(child);
+        // Later children are drawn over earlier ones and take the pointer first, so a
+        // new child goes below those that stay on top.
+        auto at = m_controls.end();
+        if (!child->m_bStayOnTop)
+            while (at != m_controls.begin() && (*(at - 1))->m_bStayOnTop) --at;
+        m_controls.insert(at, child);
     }
     return child;
 }

@@ -141,6 +141,9 @@ public:
     // Children. Attaching takes ownership: the child gets this control's paint manager
     // (and InitControl) and goes to the area list (kind 0) or the control list (kind 1).
     MControl* AttachControl(int kind, MControl* child);
+    // A child that stays above its siblings, as a panel's scroll bars do: children attached
+    // after it go beneath it, in drawing and in taking the pointer. Set before attaching.
+    void SetStayOnTop(int stay) { m_bStayOnTop = stay ? 1 : 0; }
     // Depth first: the control list (each child, then its subtree), then the area list.
     MControl* GetControl(UINT id);
     const std::vector<MControl*>& GetControls() const { return m_controls; }
@@ -239,6 +242,7 @@ protected:
     int m_bNotifyDblClk = 0;
     int m_bNotifyHotKey = 0;
     int m_bMouseOutside = 1;
+    int m_bStayOnTop = 0;
 
 private:
     friend class PaintManager;

@@ -35,6 +35,9 @@ MPanel::MPanel(MObject* parent, UINT id, CRect rect, int visible)
     const int thickness = m_nScrollThickness;
     m_pScrollV = new CScrollVertical(this, kVerticalBarId, CRect(-thickness, 0, 0, 0), 1);
     m_pScrollH = new CScrollHorizontal(this, kHorizontalBarId, CRect(0, -thickness, 0, 0), 1);
+    // Content added later, however wide, is drawn beneath the bars and leaves them the pointer.
+    m_pScrollV->SetStayOnTop(1);
+    m_pScrollH->SetStayOnTop(1);
     AttachControl(1, m_pScrollV);
     AttachControl(1, m_pScrollH);
     MPanel::SetControlRect(rect);

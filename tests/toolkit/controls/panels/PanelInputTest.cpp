@@ -215,4 +215,25 @@ TEST(PanelInputTest, ClicksOnTheTrackPageTowardsThePointer) {
     EXPECT_EQ(PositionsFrom(window, 1), (std::vector<WPARAM>{200, 400, 200, 0}));
 }
 
+TEST(PanelInputTest, TheBarStaysAboveAChildAddedUnderIt) {
+    harness::EventLog log;
+    harness::TestWindow window;
+    MPanel* panel = window.Add(new MPanel(&window, 50, kPanelRect, 1));
+    // Content as wide as the panel and 1000 pixels high, added after the panel made its bars.
+    auto* row = new harness::RecordingControl(panel, log, "row", 100, CRect(10, 10, 210, 1010));
+    panel->AttachControl(1, row);
+    panel->SetVirtualHeight(1000);
+    window.PaintNow();
+    EXPECT_NE(window.Pixel(207, 35), 0x204080u) << "the row's colour over the thumb";
+    EXPECT_EQ(window.Pixel(150, 35), 0x204080u);
+
+    panel->OnLButtonDown(MK_LBUTTON, CPoint(207, 90));
+    panel->OnLButtonUp(0, CPoint(207, 90));
+    EXPECT_EQ(PositionsFrom(window, 1), (std::vector<WPARAM>{200}));
+    EXPECT_TRUE(log.Starting("row:ldown").empty());
+    panel->OnLButtonDown(MK_LBUTTON, CPoint(150, 90));
+    // Paged to 200 of 1000: 180 of the 900 overflowing pixels are scrolled away.
+    EXPECT_EQ(log.Starting("row:ldown"), (std::vector<std::string>{"row:ldown@150,270"}));
+}
+
 }  // namespace
