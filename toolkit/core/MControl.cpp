@@ -346,6 +346,18 @@ void MControl::CopyBackgroundToCache(HDC dc, int frames) {
                  SRCCOPY);
 }
 
+void MControl::DrawCachedLooks(HDC dc, int looks, int shown, const std::function<void(HDC, int, int)>& render) {
+    const int width = m_rcControl.Width();
+    const int height = m_rcControl.Height();
+    if (width <= 0 || height <= 0) return;
+    if (!m_bUpdate) {
+        HDC cache = UpdateMemDC(dc, width * looks, height);
+        CopyBackgroundToCache(dc, looks);
+        if (cache) render(cache, width, height);
+    }
+    BlitCache(dc, shown);
+}
+
 void MControl::BlitCache(HDC dc, int frame) {
     if (!m_hMemDC) return;
     const int width = m_rcControl.Width();

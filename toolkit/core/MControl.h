@@ -15,6 +15,7 @@
 // may remove the very control that called it.
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "CString.h"
@@ -204,6 +205,10 @@ protected:
     // side) with what the back buffer shows under the control, and copy one slot back.
     void CopyBackgroundToCache(HDC dc, int frames);
     void BlitCache(HDC dc, int frame);
+    // DrawControl's usual course: when the cache is stale, `looks` control-sized slots get
+    // the background and `render(cache, width, height)` draws over them; then slot `shown`
+    // is copied to `dc`. Nothing for a control of no size.
+    void DrawCachedLooks(HDC dc, int looks, int shown, const std::function<void(HDC, int, int)>& render);
 
     MObject* m_pParent;
     PaintManager* m_pManager = nullptr;

@@ -20,13 +20,8 @@ CHelpButton::CHelpButton(MObject* parent, UINT id, CRect rect, const wchar_t* ti
 const wchar_t* CHelpButton::GetClassNameW() { return L"CHelpButton"; }
 
 void CHelpButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width, height);
-        CopyBackgroundToCache(dc, 1);
-        if (cache && m_pImage && m_nFrameWidth > 0) {
+    DrawCachedLooks(dc, 1, 0, [&](HDC cache, int width, int height) {
+        if (m_pImage && m_nFrameWidth > 0) {
             // Only the first frame: a strip of several frames would otherwise be squeezed in.
             // Neither the next frame nor smoothing may bleed into this one's border.
             Gdiplus::ImageAttributes edges;
@@ -37,8 +32,7 @@ void CHelpButton::DrawControl(HDC dc, const CRect&) {
             graphics.DrawImage(m_pImage, Gdiplus::Rect(0, 0, width, height), 0, 0, m_nFrameWidth, m_nFrameHeight,
                                Gdiplus::UnitPixel, &edges);
         }
-    }
-    BlitCache(dc, 0);
+    });
 }
 
 int CHelpButton::OnControlMouseMove(UINT, CPoint point) {

@@ -28,36 +28,28 @@ Gdiplus::ARGB CIconButton::TitleColour(int cell) const {
 }
 
 void CIconButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * kCells, height);
-        CopyBackgroundToCache(dc, kCells);
-        if (cache) {
-            {
-                Gdiplus::Graphics graphics(cache);
-                const CRect iconBand = m_rcIcon.IsRectEmpty() ? CRect(0, 0, width, height) : m_rcIcon;
-                for (int cell = 0; cell < kCells; ++cell) {
-                    const CRect box(cell * width, 0, (cell + 1) * width, height);
-                    DrawImageFrame(graphics, box, cell, m_nFrameSize);
-                    m_icon.Draw(graphics, cell,
-                                CPoint(box.left + iconBand.left,
-                                       iconBand.top + (iconBand.Height() - m_icon.FrameHeight()) / 2));
-                }
-            }
-            const CString title = GetControlTitle();
-            for (int cell = 0; cell < kCells && !title.IsEmpty(); ++cell) {
-                CRect where(cell * width, 0, (cell + 1) * width, height);
-                if (!m_bTextByGdi && !m_rcText.IsRectEmpty()) {
-                    where = m_rcText;
-                    where.OffsetRect(cell * width, 0);
-                }
-                DrawCentredTitle(cache, where, title, TitleColour(cell));
+    DrawCachedLooks(dc, kCells, GetState(), [&](HDC cache, int width, int height) {
+        {
+            Gdiplus::Graphics graphics(cache);
+            const CRect iconBand = m_rcIcon.IsRectEmpty() ? CRect(0, 0, width, height) : m_rcIcon;
+            for (int cell = 0; cell < kCells; ++cell) {
+                const CRect box(cell * width, 0, (cell + 1) * width, height);
+                DrawImageFrame(graphics, box, cell, m_nFrameSize);
+                m_icon.Draw(graphics, cell,
+                            CPoint(box.left + iconBand.left,
+                                   iconBand.top + (iconBand.Height() - m_icon.FrameHeight()) / 2));
             }
         }
-    }
-    BlitCache(dc, GetState());
+        const CString title = GetControlTitle();
+        for (int cell = 0; cell < kCells && !title.IsEmpty(); ++cell) {
+            CRect where(cell * width, 0, (cell + 1) * width, height);
+            if (!m_bTextByGdi && !m_rcText.IsRectEmpty()) {
+                where = m_rcText;
+                where.OffsetRect(cell * width, 0);
+            }
+            DrawCentredTitle(cache, where, title, TitleColour(cell));
+        }
+    });
 }
 
 int CIconButton::SetIconImage(const wchar_t* path, int frames) {

@@ -48,15 +48,9 @@ int CSwitchButton::GetState() const {
 }
 
 void CSwitchButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * kFrames, height);
-        CopyBackgroundToCache(dc, kFrames);
-        if (cache) RenderFrames(cache, width, height);
-    }
-    BlitCache(dc, GetState());
+    DrawCachedLooks(dc, kFrames, GetState(), [&](HDC cache, int width, int height) {
+        RenderFrames(cache, width, height);
+    });
 }
 
 void CSwitchButton::RenderFrames(HDC cache, int width, int height) {

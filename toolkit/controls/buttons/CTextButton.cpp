@@ -17,19 +17,13 @@ CTextButton::CTextButton(MObject* parent, UINT id, CRect rect, const wchar_t* ti
 const wchar_t* CTextButton::GetClassNameW() { return L"CTextButton"; }
 
 void CTextButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * kCells, height);
-        CopyBackgroundToCache(dc, kCells);
+    DrawCachedLooks(dc, kCells, GetState(), [&](HDC cache, int width, int height) {
         const CString title = GetControlTitle();
-        if (cache && !title.IsEmpty()) {
+        if (!title.IsEmpty()) {
             for (int cell = 0; cell < kCells; ++cell)
                 DrawCentredTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), title, m_colours[cell]);
         }
-    }
-    BlitCache(dc, GetState());
+    });
 }
 
 void CTextButton::SetTextButtonColor(Gdiplus::ARGB normal, Gdiplus::ARGB hover, Gdiplus::ARGB pressed,

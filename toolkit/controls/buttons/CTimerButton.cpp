@@ -40,30 +40,22 @@ CString CTimerButton::GetShownText() {
 }
 
 void CTimerButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * kCells, height);
-        CopyBackgroundToCache(dc, kCells);
-        if (cache) {
-            {
-                Gdiplus::Graphics graphics(cache);
-                Gdiplus::Pen focus{Gdiplus::Color(kFocusColour), 1.0f};
-                focus.SetDashStyle(Gdiplus::DashStyleDot);
-                for (int cell = 0; cell < kCells; ++cell) {
-                    const CRect box(cell * width, 0, (cell + 1) * width, height);
-                    DrawImageFrame(graphics, box, cell, m_nFrameSize);
-                    if (m_bFocused) graphics.DrawRectangle(&focus, box.left, box.top, width - 1, height - 1);
-                }
+    DrawCachedLooks(dc, kCells, GetState(), [&](HDC cache, int width, int height) {
+        {
+            Gdiplus::Graphics graphics(cache);
+            Gdiplus::Pen focus{Gdiplus::Color(kFocusColour), 1.0f};
+            focus.SetDashStyle(Gdiplus::DashStyleDot);
+            for (int cell = 0; cell < kCells; ++cell) {
+                const CRect box(cell * width, 0, (cell + 1) * width, height);
+                DrawImageFrame(graphics, box, cell, m_nFrameSize);
+                if (m_bFocused) graphics.DrawRectangle(&focus, box.left, box.top, width - 1, height - 1);
             }
-            m_nShownSeconds = SecondsLeft();
-            const CString text = GetShownText();
-            for (int cell = 0; cell < kCells; ++cell)
-                DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), text, false);
         }
-    }
-    BlitCache(dc, GetState());
+        m_nShownSeconds = SecondsLeft();
+        const CString text = GetShownText();
+        for (int cell = 0; cell < kCells; ++cell)
+            DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), text, false);
+    });
 }
 
 int CTimerButton::OnControlTimer() {

@@ -19,15 +19,9 @@ CheckStripButton::CheckStripButton(MObject* parent, UINT id, CRect rect, const w
 }
 
 void CheckStripButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * m_nFrames, height);
-        CopyBackgroundToCache(dc, m_nFrames);
-        if (cache) RenderFrames(cache, width, height);
-    }
-    BlitCache(dc, GetState());
+    DrawCachedLooks(dc, m_nFrames, GetState(), [&](HDC cache, int width, int height) {
+        RenderFrames(cache, width, height);
+    });
 }
 
 void CheckStripButton::RenderFrames(HDC cache, int width, int height) {

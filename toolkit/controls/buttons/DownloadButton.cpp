@@ -18,21 +18,13 @@ DownloadButton::DownloadButton(MObject* parent, UINT id, CRect rect, const wchar
 const wchar_t* DownloadButton::GetClassNameW() { return L"DownloadButton"; }
 
 void DownloadButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
     const bool downloading = m_nProgress > 0;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * kCells, height);
-        CopyBackgroundToCache(dc, kCells);
-        if (cache) {
-            if (downloading)
-                RenderProgress(cache, width, height);
-            else
-                RenderCells(cache, width, height);
-        }
-    }
-    BlitCache(dc, downloading ? 0 : GetState());
+    DrawCachedLooks(dc, kCells, downloading ? 0 : GetState(), [&](HDC cache, int width, int height) {
+        if (downloading)
+            RenderProgress(cache, width, height);
+        else
+            RenderCells(cache, width, height);
+    });
 }
 
 void DownloadButton::RenderCells(HDC cache, int width, int height) {

@@ -33,15 +33,9 @@ const wchar_t* MButton::GetClassNameW() { return L"MButton"; }
 int MButton::VisibleCell() const { return m_bEnabled ? m_press.State() : kDisabled; }
 
 void MButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * kCells, height);
-        CopyBackgroundToCache(dc, kCells);
-        if (cache) RenderCells(cache, width, height);
-    }
-    BlitCache(dc, VisibleCell());
+    DrawCachedLooks(dc, kCells, VisibleCell(), [&](HDC cache, int width, int height) {
+        RenderCells(cache, width, height);
+    });
 }
 
 void MButton::RenderCells(HDC cache, int width, int height) {

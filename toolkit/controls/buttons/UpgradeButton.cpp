@@ -22,32 +22,24 @@ int UpgradeButton::GetState() const {
 }
 
 void UpgradeButton::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width * kCells, height);
-        CopyBackgroundToCache(dc, kCells);
-        if (cache) {
-            const bool exact = m_nFrameWidth == width && m_nFrameHeight == height;
-            {
-                Gdiplus::Graphics graphics(cache);
-                for (int cell = 0; cell < kCells && m_pImage; ++cell) {
-                    const CRect box(cell * width, 0, (cell + 1) * width, height);
-                    const int frame = cell < m_nFrameCount ? cell : m_nFrameCount - 1;
-                    if (exact)
-                        graphics.DrawImage(m_pImage, Gdiplus::Rect(box.left, 0, width, height), frame * width, 0, width,
-                                           height, Gdiplus::UnitPixel);
-                    else
-                        DrawImageFrame(graphics, box, cell, m_nFrameSize);
-                }
+    DrawCachedLooks(dc, kCells, GetState(), [&](HDC cache, int width, int height) {
+        const bool exact = m_nFrameWidth == width && m_nFrameHeight == height;
+        {
+            Gdiplus::Graphics graphics(cache);
+            for (int cell = 0; cell < kCells && m_pImage; ++cell) {
+                const CRect box(cell * width, 0, (cell + 1) * width, height);
+                const int frame = cell < m_nFrameCount ? cell : m_nFrameCount - 1;
+                if (exact)
+                    graphics.DrawImage(m_pImage, Gdiplus::Rect(box.left, 0, width, height), frame * width, 0, width,
+                                       height, Gdiplus::UnitPixel);
+                else
+                    DrawImageFrame(graphics, box, cell, m_nFrameSize);
             }
-            const CString title = GetControlTitle();
-            for (int cell = 0; cell < kCells; ++cell)
-                DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), title, false);
         }
-    }
-    BlitCache(dc, GetState());
+        const CString title = GetControlTitle();
+        for (int cell = 0; cell < kCells; ++cell)
+            DrawTitle(cache, CRect(cell * width, 0, (cell + 1) * width, height), title, false);
+    });
 }
 
 void UpgradeButton::SetUpgradeStatus(int status) {

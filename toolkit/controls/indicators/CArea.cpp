@@ -37,29 +37,21 @@ void CArea::SetFrame(int hasFrame, Gdiplus::ARGB colour, int) {
 }
 
 void CArea::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width, height);
-        CopyBackgroundToCache(dc, 1);
-        if (cache) {
-            if (m_nStartPercent != 0 || m_nEndPercent != 0) {
-                Fade(cache, width, height);
+    DrawCachedLooks(dc, 1, 0, [&](HDC cache, int width, int height) {
+        if (m_nStartPercent != 0 || m_nEndPercent != 0) {
+            Fade(cache, width, height);
+        } else {
+            Gdiplus::Graphics graphics(cache);
+            Gdiplus::SolidBrush fill{Gdiplus::Color(FillArgb(m_fillColor))};
+            if (m_bFrame) {
+                Gdiplus::SolidBrush frame{Gdiplus::Color(m_frameColor)};
+                graphics.FillRectangle(&frame, 0, 0, width, height);
+                graphics.FillRectangle(&fill, 1, 1, width - 2, height - 2);
             } else {
-                Gdiplus::Graphics graphics(cache);
-                Gdiplus::SolidBrush fill{Gdiplus::Color(FillArgb(m_fillColor))};
-                if (m_bFrame) {
-                    Gdiplus::SolidBrush frame{Gdiplus::Color(m_frameColor)};
-                    graphics.FillRectangle(&frame, 0, 0, width, height);
-                    graphics.FillRectangle(&fill, 1, 1, width - 2, height - 2);
-                } else {
-                    graphics.FillRectangle(&fill, 0, 0, width, height);
-                }
+                graphics.FillRectangle(&fill, 0, 0, width, height);
             }
         }
-    }
-    BlitCache(dc, 0);
+    });
 }
 
 void CArea::Fade(HDC cache, int width, int height) {

@@ -112,28 +112,20 @@ int MProgress::FilledWidth() const {
 }
 
 void MProgress::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width, height);
-        CopyBackgroundToCache(dc, 1);
-        if (cache) {
-            {
-                Gdiplus::Graphics graphics(cache);
-                graphics.SetPageUnit(Gdiplus::UnitPixel);
-                DrawBar(graphics, width, height);
-            }
-            if (m_bShowText) {
-                wchar_t text[256];
-                const CString title = GetControlTitle();
-                std::swprintf(text, 256, L"%ls%d%ls", title.GetString(), m_nProgress, m_nMaximum == 100 ? L"%" : L"");
-                const int left = (width - kTextWidth) / 2;
-                DrawTitle(cache, CRect(left, 0, left + kTextWidth, kTextHeight), text, false);
-            }
+    DrawCachedLooks(dc, 1, 0, [&](HDC cache, int width, int height) {
+        {
+            Gdiplus::Graphics graphics(cache);
+            graphics.SetPageUnit(Gdiplus::UnitPixel);
+            DrawBar(graphics, width, height);
         }
-    }
-    BlitCache(dc, 0);
+        if (m_bShowText) {
+            wchar_t text[256];
+            const CString title = GetControlTitle();
+            std::swprintf(text, 256, L"%ls%d%ls", title.GetString(), m_nProgress, m_nMaximum == 100 ? L"%" : L"");
+            const int left = (width - kTextWidth) / 2;
+            DrawTitle(cache, CRect(left, 0, left + kTextWidth, kTextHeight), text, false);
+        }
+    });
 }
 
 void MProgress::DrawBar(Gdiplus::Graphics& graphics, int width, int height) {

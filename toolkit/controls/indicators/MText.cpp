@@ -19,15 +19,9 @@ void MText::EnableMultiLine(int multiLine) {
 }
 
 void MText::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width, height);
-        CopyBackgroundToCache(dc, 1);
-        if (cache) DrawTitle(cache, CRect(0, 0, width, height), GetControlTitle(), m_bMultiLine != 0);
-    }
-    BlitCache(dc, 0);
+    DrawCachedLooks(dc, 1, 0, [&](HDC cache, int width, int height) {
+        DrawTitle(cache, CRect(0, 0, width, height), GetControlTitle(), m_bMultiLine != 0);
+    });
 }
 
 }  // namespace Kelvo

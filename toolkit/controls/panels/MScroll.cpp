@@ -194,29 +194,22 @@ int MScroll::TakeSkin(const ImgResInfo* info, const wchar_t* path) {
 }
 
 void MScroll::DrawBar(HDC dc, bool vertical) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width, height);
-        CopyBackgroundToCache(dc, 1);
-        if (cache && m_bShowThumb && m_pImage && m_nFrameWidth > 0 && m_nFrameHeight > 0) {
-            Gdiplus::Graphics graphics(cache);
-            graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
-            graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-            const auto drawFrame = [&](const CRect& dest, int frame) {
-                if (dest.IsRectEmpty()) return;
-                const int endX = vertical ? 0 : kEndPixels, endY = vertical ? kEndPixels : 0;
-                MRender::DrawImageFrameMID(graphics, m_pImage, dest, frame * m_nFrameWidth, 0, m_nFrameWidth,
-                                           m_nFrameHeight, endX, endY, endX, endY);
-            };
-            drawFrame(CRect(0, 0, width, height), kTrackFrame);
-            CRect thumb = m_rcThumb;
-            thumb.OffsetRect(-m_rcControl.left, -m_rcControl.top);
-            drawFrame(thumb, m_nState == kThumbHover ? kHoverThumbFrame : kThumbFrame);
-        }
-    }
-    BlitCache(dc, 0);
+    DrawCachedLooks(dc, 1, 0, [&](HDC cache, int width, int height) {
+        if (!m_bShowThumb || !m_pImage || m_nFrameWidth <= 0 || m_nFrameHeight <= 0) return;
+        Gdiplus::Graphics graphics(cache);
+        graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+        graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+        const auto drawFrame = [&](const CRect& dest, int frame) {
+            if (dest.IsRectEmpty()) return;
+            const int endX = vertical ? 0 : kEndPixels, endY = vertical ? kEndPixels : 0;
+            MRender::DrawImageFrameMID(graphics, m_pImage, dest, frame * m_nFrameWidth, 0, m_nFrameWidth,
+                                       m_nFrameHeight, endX, endY, endX, endY);
+        };
+        drawFrame(CRect(0, 0, width, height), kTrackFrame);
+        CRect thumb = m_rcThumb;
+        thumb.OffsetRect(-m_rcControl.left, -m_rcControl.top);
+        drawFrame(thumb, m_nState == kThumbHover ? kHoverThumbFrame : kThumbFrame);
+    });
 }
 
 }  // namespace Kelvo

@@ -79,20 +79,14 @@ int CGifPicture::OnControlMouseMove(UINT, CPoint point) {
 }
 
 void CGifPicture::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width, height);
-        CopyBackgroundToCache(dc, 1);
-        if (cache && m_pGif) {
+    DrawCachedLooks(dc, 1, 0, [&](HDC cache, int width, int height) {
+        if (m_pGif) {
             if (m_nFrameTotal >= 2 && m_nFrameIndex < m_nFrameTotal) SelectActiveFrame(m_nFrameIndex);
             Gdiplus::Graphics graphics(cache);
             graphics.SetPageUnit(Gdiplus::UnitPixel);
             graphics.DrawImage(m_pGif, 0, 0, width, height);
         }
-    }
-    BlitCache(dc, 0);
+    });
 }
 
 void CGifPicture::SelectActiveFrame(int index) {

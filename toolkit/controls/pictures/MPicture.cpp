@@ -12,18 +12,10 @@ MPicture::~MPicture() = default;
 const wchar_t* MPicture::GetClassNameW() { return L"MPicture"; }
 
 void MPicture::DrawControl(HDC dc, const CRect&) {
-    const int width = m_rcControl.Width();
-    const int height = m_rcControl.Height();
-    if (width <= 0 || height <= 0) return;
-    if (!m_bUpdate) {
-        HDC cache = UpdateMemDC(dc, width, height);
-        CopyBackgroundToCache(dc, 1);
-        if (cache) {
-            Gdiplus::Graphics graphics(cache);
-            m_picture.Draw(graphics, width, height, m_nAlignment, m_nVAlignment, true);
-        }
-    }
-    BlitCache(dc, 0);
+    DrawCachedLooks(dc, 1, 0, [&](HDC cache, int width, int height) {
+        Gdiplus::Graphics graphics(cache);
+        m_picture.Draw(graphics, width, height, m_nAlignment, m_nVAlignment, true);
+    });
 }
 
 int MPicture::SetImage(const wchar_t* path, int frames) {
