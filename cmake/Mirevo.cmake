@@ -65,7 +65,10 @@ function(mirevo_add_test name)
   set(env "MIREVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}" ${T_ENV})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   if(T_DISPLAY)
-    set_tests_properties(${name} PROPERTIES LABELS display)
+    # Tests with windows share one X display and its one pointer: a window that opens
+    # under another test's real input takes its hover and its clicks, so they take the
+    # desktop in turn.
+    set_tests_properties(${name} PROPERTIES LABELS display RESOURCE_LOCK desktop_input)
   endif()
 endfunction()
 

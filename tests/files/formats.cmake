@@ -10,8 +10,6 @@ target_include_directories(file_format_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests
 if(WIN32)
   mirevo_add_test(recorder_tests SOURCES RecorderTest.cpp KeyNamesTest.cpp RawInputRecorderTest.cpp
     LIBS mirevo_recorder DISPLAY)
-  # Real key presses reach whichever window has the focus: take turns with the other input tests.
-  set_tests_properties(recorder_tests PROPERTIES RESOURCE_LOCK desktop_input)
 else()
   mirevo_add_test(recorder_tests SOURCES RecorderTest.cpp KeyNamesTest.cpp LIBS mirevo_recorder)
 endif()
