@@ -161,6 +161,11 @@ void SettingsDatabase::SetDeviceType(int deviceType) {
     m_deviceType = deviceType;
 }
 
+void SettingsDatabase::SetHasLighting(bool hasLighting) {
+    LockGuard guard(m_lock);
+    m_hasLighting = hasLighting;
+}
+
 int SettingsDatabase::DeviceType() const {
     LockGuard guard(m_lock);
     return m_deviceType;

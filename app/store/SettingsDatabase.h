@@ -60,6 +60,11 @@ public:
     // The defaults of new profiles and lighting sets depend on it.
     void SetDeviceType(int deviceType);
     int DeviceType() const;
+    // The current model's lighting flag. A model with lighting has the default
+    // lighting modes in every profile from the moment its profiles exist, so
+    // whoever uses the store first (the program, mirevoctl, a profile import)
+    // finds modes to choose from.
+    void SetHasLighting(bool hasLighting);
     // Not owned; must outlive the store or be replaced by null. Without one,
     // names read as stored and default profiles use the English word.
     void SetProfileNaming(const ProfileNaming* naming);
@@ -83,7 +88,9 @@ public:
     // ---- profiles ----
     // Gives the file its five profiles (named "<word> 1" to "<word> 5", each with
     // the default configuration for the current device type) when it has fewer,
-    // and makes sure one is active. The only operation that adds profiles.
+    // and makes sure one is active. The only operation that adds profiles. For a
+    // model with lighting, every profile without lighting rows also gets the
+    // default modes (see EnsureDefaultLights).
     // Returns the active profile, or 0 when the store is closed.
     int EnsureProfiles();
     bool RenameProfile(int profile, const CString& name);
@@ -170,6 +177,8 @@ private:
     int AddMacroLocked(const MacroHeader& header);
     int AddMacroStepLocked(int macroId, const MacroStep& step);
     int CountLightsLocked(int profile);
+    bool AddDefaultLightsLocked(int profile);
+    bool AddDefaultLightsToEveryProfileLocked();
     bool SetActiveLightModeLocked(int profile, int mode);
     int AddLightLocked(const LightRecord& record);
     CString LocalisedLocked(const CString& stored) const;
@@ -178,6 +187,7 @@ private:
     mutable Lock m_lock;
     CString m_path;
     int m_deviceType = 0;
+    bool m_hasLighting = false;
     const ProfileNaming* m_naming = nullptr;
     Trace m_trace;
     bool m_closedForGood = false;

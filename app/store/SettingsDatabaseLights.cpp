@@ -63,18 +63,19 @@ bool SettingsDatabase::EnsureDefaultLights(int profile) {
     // counting and creating as one change leaves exactly one set.
     SQLiteAutoTransaction transaction(&m_db, SQLiteAutoTransaction::Mode::kImmediate);
     if (!transaction.IsActive()) return false;
-    if (CountLightsLocked(profile) > 0) return transaction.Commit();
-    for (const LightRecord& light : DefaultLights(profile, m_deviceType)) {
-        if (AddLightLocked(light) == 0) {
-            transaction.Rollback();
-            return false;
-        }
-    }
-    if (!SetActiveLightModeLocked(profile, 0)) {
+    if (!AddDefaultLightsLocked(profile)) {
         transaction.Rollback();
         return false;
     }
     return transaction.Commit();
+}
+
+// Run inside a transaction: a set cut short would be taken for the profile's own.
+bool SettingsDatabase::AddDefaultLightsLocked(int profile) {
+    if (CountLightsLocked(profile) > 0) return true;
+    for (const LightRecord& light : DefaultLights(profile, m_deviceType))
+        if (AddLightLocked(light) == 0) return false;
+    return SetActiveLightModeLocked(profile, 0);
 }
 
 bool SettingsDatabase::DeleteProfileLights(int profile) {

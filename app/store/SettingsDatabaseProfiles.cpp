@@ -15,6 +15,7 @@ const char* const kSelectProfiles = "SELECT profile, name, status, app, type FRO
 const char* const kClearActive = "UPDATE t_profile_data SET status = ?";
 const char* const kSetActive = "UPDATE t_profile_data SET status = ? WHERE profile = ?";
 const char* const kSelectActive = "SELECT profile FROM t_profile_data WHERE status = ?";
+const char* const kSelectIds = "SELECT profile FROM t_profile_data";
 const char* const kSelectFirst = "SELECT min(profile) FROM t_profile_data";
 
 }  // namespace
@@ -39,8 +40,25 @@ int SettingsDatabase::EnsureProfiles() {
         transaction.Rollback();
         return 0;
     }
+    if (m_hasLighting && !AddDefaultLightsToEveryProfileLocked()) {
+        transaction.Rollback();
+        return 0;
+    }
     if (!transaction.Commit()) return 0;
     return GetActiveProfileLocked();
+}
+
+bool SettingsDatabase::AddDefaultLightsToEveryProfileLocked() {
+    std::vector<int> ids;
+    {
+        Query q(m_db, kSelectIds);
+        int profile = 0;
+        while (q.Next())
+            if (q.Id(0, profile)) ids.push_back(profile);
+    }
+    for (int profile : ids)
+        if (!AddDefaultLightsLocked(profile)) return false;
+    return true;
 }
 
 int SettingsDatabase::CountProfilesLocked() {

@@ -62,6 +62,32 @@ TEST_F(StoreTest, DefaultLightsAreCreatedOnlyForAProfileWithoutLights) {
     EXPECT_EQ(m_store.CountLights(3), 4);
 }
 
+// Whoever makes the profiles of a model with lighting makes its lighting modes
+// too, also for profiles that an earlier run left without them.
+TEST_F(StoreTest, ProfilesOfAModelWithLightingComeWithTheDefaultModes) {
+    struct Case {
+        const char* name;
+        bool hasLighting;
+        int expectedPerProfile;
+    };
+    const Case cases[] = {{"with lighting", true, 4}, {"without lighting", false, 0}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(m_store.ResetAllTables());
+        m_store.SetHasLighting(c.hasLighting);
+        ASSERT_EQ(m_store.EnsureProfiles(), 1) << c.name;
+        for (int p = 1; p <= 5; ++p) {
+            EXPECT_EQ(m_store.CountLights(p), c.expectedPerProfile) << c.name << " profile " << p;
+            LightRecord active;
+            EXPECT_EQ(m_store.GetLight(p, 0, active) && active.status == 1, c.hasLighting) << c.name;
+        }
+    }
+    ASSERT_TRUE(m_store.DeleteProfileLights(4));
+    m_store.SetHasLighting(true);
+    ASSERT_EQ(m_store.EnsureProfiles(), 1);
+    EXPECT_EQ(m_store.CountLights(4), 4) << "a profile left without lighting gets it on the next use";
+    EXPECT_EQ(m_store.CountLights(1), 4) << "profiles that have lighting keep theirs";
+}
+
 TEST_F(StoreTest, LightsAreReadAndUpdatedByProfileAndMode) {
     ASSERT_TRUE(m_store.EnsureDefaultLights(1));
     ASSERT_TRUE(m_store.EnsureDefaultLights(2));
