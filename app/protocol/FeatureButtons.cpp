@@ -23,6 +23,12 @@ bool FeatureDialect::WriteButton(DeviceSession& session, int button) {
     return WriteStoredButton(TransfersOf(*this), session, button);
 }
 
+bool FeatureDialect::WriteButtonAfterProfile(DeviceSession& session, int button, int macroStepWaitMs) {
+    ButtonTransfers transfers = TransfersOf(*this);
+    transfers.macroStepWaitMs = macroStepWaitMs;
+    return WriteStoredButton(transfers, session, button);
+}
+
 bool FeatureDialect::RestoreButton(DeviceSession& session, int button) {
     return RestoreStoredButton(TransfersOf(*this), session, button);
 }

@@ -27,6 +27,9 @@ public:
     // way to write a button that has no slot in the whole-profile packet. Nothing
     // stored: nothing sent. A macro that no longer exists is not written (traced).
     bool WriteButton(DeviceSession& session, int button) override;
+    // As WriteButton, for a button that follows the whole-profile packet: each
+    // upload step of a macro (its body, its name) waits `macroStepWaitMs` first.
+    bool WriteButtonAfterProfile(DeviceSession& session, int button, int macroStepWaitMs);
     // Task 7: the button takes its factory function again.
     bool RestoreButton(DeviceSession& session, int button) override;
     // Part of a model's first read: the mouse's button map into the store's key

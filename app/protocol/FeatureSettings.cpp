@@ -70,8 +70,9 @@ bool FeatureDialect::WriteSleepTime(DeviceSession&) { return true; }
 
 bool FeatureDialect::ResetParts(DeviceSession& session, int mask) {
     if (!session.store) return false;
+    // A mouse that did not take the reset keeps its settings, and so does the store.
     bool ok = Fire(codec::ResetPartsPacket(kDialect, mask).bytes());
-    ResetStoredParts(session, mask);
+    if (ok) ResetStoredParts(session, mask);
     return ok;
 }
 
@@ -186,6 +187,10 @@ bool FeatureDialect::ApplyProfile(DeviceSession& session) {
     bool ok = Fire(whole->packet.bytes());
     // Macros, and the functions the table cannot carry or had no slot left for.
     for (const codec::ProfileFollowUp& followUp : whole->followUps) {
+        if (followUp.kind == codec::ProfileFollowUp::kUploadMacro) {
+            ok = WriteButtonAfterProfile(session, followUp.button, kButtonEncodeWaitMs) && ok;
+            continue;
+        }
         Wait(kButtonEncodeWaitMs);
         ok = WriteButton(session, followUp.button) && ok;
     }

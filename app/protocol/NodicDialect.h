@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "DeviceDialect.h"
+#include "LightRecord.h"
 #include "NodicButtonTable.h"
 #include "NodicExchange.h"
 #include "NodicMouseState.h"
@@ -54,6 +55,8 @@ private:
     bool SelectProfile(DeviceSession& session);
     bool RestoreAllButtons(DeviceSession& session);
     bool SendLighting(DeviceSession& session);
+    bool SendLightRecord(const LightRecord& record, int mode);
+    bool ResetLighting(DeviceSession& session);
     bool UploadMacroTable(DeviceSession& session);
     bool WriteButtonTable(DeviceSession& session);
     bool QueryState(DeviceSession& session);

@@ -6,6 +6,7 @@
 #include "NodicDialect.h"
 
 #include "Clock.h"
+#include "LightDefaults.h"
 #include "NodicCommands.h"
 #include "NodicFrame.h"
 #include "NodicLighting.h"
@@ -226,6 +227,10 @@ bool NodicDialect::SendLighting(DeviceSession& session) {
     // A lighting task names the mode it was queued for; applying a profile sends the active one.
     int mode = session.lightMode >= 0 ? session.lightMode : session.store->GetActiveLightMode(session.currentProfile);
     if (!session.store->GetLight(session.currentProfile, mode, record)) return true;  // nothing to send
+    return SendLightRecord(record, mode);
+}
+
+bool NodicDialect::SendLightRecord(const LightRecord& record, int mode) {
     bool routed = Routed();
     NodicReply parameters = Exchange(WriteFrame(nodic::command::kLightParameters, routed,
                                                 nodic::BuildLightParameters(record)));
@@ -249,13 +254,21 @@ bool NodicDialect::RestoreAllButtons(DeviceSession& session) {
 bool NodicDialect::ResetParts(DeviceSession& session, int mask) {
     bool ok = true;
     if (mask & kResetButtonsBit) ok = RestoreAllButtons(session) && ok;
-    if (mask & kResetLightingBit) {
-        session.store->DeleteProfileLights(session.currentProfile);
-        session.store->EnsureDefaultLights(session.currentProfile);
-        Reload(session, DevicePage::kLighting);
-        ok = SendLighting(session) && ok;
-    }
+    if (mask & kResetLightingBit) ok = ResetLighting(session) && ok;
     return Tail(session, ok);
+}
+
+// This family has no lighting reset command: the mouse is sent the default
+// lighting, and only once it has taken it does the store start again from the
+// default modes.
+bool NodicDialect::ResetLighting(DeviceSession& session) {
+    constexpr int kDefaultActiveMode = 0;
+    std::vector<LightRecord> defaults = DefaultLights(session.currentProfile, session.deviceType);
+    if (!SendLightRecord(defaults[kDefaultActiveMode], kDefaultActiveMode)) return false;
+    session.store->DeleteProfileLights(session.currentProfile);
+    session.store->EnsureDefaultLights(session.currentProfile);
+    Reload(session, DevicePage::kLighting);
+    return true;
 }
 
 bool NodicDialect::FactoryReset(DeviceSession& session) {

@@ -56,8 +56,9 @@ bool OutputDialect::WriteSleepTime(DeviceSession& session) {
 
 bool OutputDialect::ResetParts(DeviceSession& session, int mask) {
     if (!session.store) return false;
+    // A mouse that did not take the reset keeps its settings, and so does the store.
     bool ok = Write(codec::ResetPartsPacket(kDialect, mask).bytes());
-    ResetStoredParts(session, mask);
+    if (ok) ResetStoredParts(session, mask);
     return ok;
 }
 

@@ -38,6 +38,10 @@ bool Read(const ButtonTransfers& t, codec::Packet& packet, const char* what, int
     return false;
 }
 
+void PauseBeforeStep(const ButtonTransfers& t) {
+    if (t.macroStepWaitMs > 0) Clock::Get().SleepMs(static_cast<std::uint32_t>(t.macroStepWaitMs));
+}
+
 bool UploadMacro(const ButtonTransfers& t, SettingsDatabase& store, int button, int macroId) {
     MacroHeader header;
     if (!store.GetMacro(macroId, header)) {
@@ -56,6 +60,7 @@ bool UploadMacro(const ButtonTransfers& t, SettingsDatabase& store, int button, 
     }
     std::vector<codec::Packet> packets = codec::MacroBodyPackets(t.dialect, button, body.bytes);
     bool ok = true;
+    PauseBeforeStep(t);
     for (std::size_t i = 0; i < packets.size(); ++i) {
         const codec::Packet& packet = packets[i];
         bool last = i + 1 == packets.size();
@@ -64,6 +69,7 @@ bool UploadMacro(const ButtonTransfers& t, SettingsDatabase& store, int button, 
         ok = Send(last ? t.confirmed : t.unconfirmed, packet, "macro", button) && ok;
     }
     codec::Packet name = codec::MacroNamePacket(t.dialect, button, header.name, CurrentButtonWording().Naming());
+    PauseBeforeStep(t);
     return Send(t.confirmed, name, "macro name", button) && ok;
 }
 

@@ -17,6 +17,8 @@ struct ButtonTransfers {
     std::function<bool(const codec::Packet&)> unconfirmed;
     // A read; the answer replaces the packet.
     std::function<bool(codec::Packet&)> read;
+    // A wait before each upload step of a macro: its body, then its name.
+    int macroStepWaitMs = 0;
 };
 
 // The stored assignment of `button` in the session's current profile (layer 0),

@@ -157,6 +157,32 @@ TEST_P(NodicFaultTest, LightingIsReadAndWrittenOnAModelWithLighting) {
     EXPECT_EQ(store.GetActiveLightMode(1), 1);
 }
 
+// This family resets lighting by sending the default lighting; the store starts
+// again from the default modes only when the mouse took it.
+TEST_P(NodicFaultTest, TheStoreLosesItsLightingOnlyWhenTheMouseTookTheReset) {
+    const struct {
+        const char* name;
+        int faults;
+        bool reset;
+    } rows[] = {{"no answer", 6, false}, {"answered", 0, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Use(GetParam());
+        session.hasLighting = true;
+        events.events.clear();
+        ASSERT_TRUE(store.SetLightBrightness(1, 1, 9));
+        if (row.faults) sim::InjectFault("dev", Fault::kNoReply, row.faults);
+        EXPECT_EQ(dialect->ResetParts(session, 4), row.reset);
+        LightRecord r;
+        ASSERT_TRUE(store.GetLight(1, 1, r));
+        EXPECT_EQ(r.brightness, row.reset ? 255 : 9);
+        EXPECT_EQ(events.Saw("reload 3"), row.reset);
+        sim::Reset();
+        manager = std::make_unique<HidDeviceManager>();
+        manager->SetDescriptorReader(&hid_get_report_descriptor);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Connections, NodicFaultTest, ::testing::ValuesIn(kConnections));
 
 class NodicReceiverTest : public TaskBed {};

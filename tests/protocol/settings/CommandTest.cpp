@@ -1,6 +1,9 @@
 // Each performance, lighting and reset command in both dialects, on the cable and
 // behind a receiver: the stored values of the current profile go out as the exact
 // bytes of the command, and the mouse keeps them.
+#include <algorithm>
+#include <iterator>
+
 #include "SettingsTestBed.h"
 
 using namespace settingstest;
@@ -182,6 +185,16 @@ TEST_P(CommandTest, ResetOfButtonsAndLighting) {
     EXPECT_TRUE(listener.Saw("reload 3"));
 }
 
+TEST_P(CommandTest, AResetTheMouseDidNotTakeLeavesTheStore) {
+    ASSERT_TRUE(store.SetLightBrightness(2, 1, 9));
+    sim::Unplug("dev");
+    EXPECT_FALSE(dialect->ResetParts(session, 0x05));
+    LightRecord r;
+    ASSERT_TRUE(store.GetLight(2, 1, r));
+    EXPECT_EQ(r.brightness, 9);
+    EXPECT_FALSE(listener.Saw("reload 3"));
+}
+
 TEST_P(CommandTest, FactoryReset) {
     MouseProfile(4).dpiX[0] = 1234;
     ASSERT_TRUE(dialect->FactoryReset(session));
@@ -255,6 +268,39 @@ TEST_P(WholeProfileTest, PacketCarriesSettingsAndButtonTable) {
     EXPECT_EQ(p.responseTime, 6);
     EXPECT_EQ(p.buttons[10][0], 1);
     EXPECT_EQ(p.buttons[12][0], 1);
+}
+
+// A macro button follows the packet in two upload steps, body and name, each
+// after its own 10 ms wait, whatever the transfer before it took.
+TEST_P(WholeProfileTest, EachMacroUploadStepWaitsItsTurn) {
+    Use(GetParam());
+    session.currentProfile = 3;
+    session.hasLighting = false;
+    int macro = store.AddMacro(L"Mac");
+    ASSERT_GT(macro, 0);
+    MacroStep step;
+    step.macro_id = macro;
+    step.type = 1;
+    step.value = 20;
+    ASSERT_GT(store.AddMacroStep(step), 0);
+    KeyAssignment a;
+    a.profile = 3;
+    a.key_code = 2;
+    a.macro_type = 4;
+    a.macro_value = macro;
+    ASSERT_GT(store.SaveKeyAssignment(a), 0);
+    ASSERT_TRUE(dialect->ApplyProfile(session));
+    std::vector<sim::LogRecord> log = sim::Log();
+    for (std::uint8_t command : {std::uint8_t{0x54}, std::uint8_t{0x53}}) {
+        auto sent = std::find_if(log.begin(), log.end(), [command](const sim::LogRecord& r) {
+            return r.direction == Direction::kFeatureSet && r.bytes.size() > 2 && r.bytes[0] == 0x52 &&
+                   r.bytes[1] == command && r.bytes[2] == 2;
+        });
+        ASSERT_NE(sent, log.end()) << "command 0x" << std::hex << int{command};
+        ASSERT_NE(sent, log.begin());
+        EXPECT_GE(sent->timeMs - std::prev(sent)->timeMs, 10u) << "command 0x" << std::hex << int{command};
+    }
+    EXPECT_EQ(MouseProfile(3).macroNames.at(2), "Mac");
 }
 
 INSTANTIATE_TEST_SUITE_P(Feature, WholeProfileTest, ::testing::Values(kConnections[0], kConnections[1]));
