@@ -6,11 +6,11 @@
 // it runs the same in the program, in mirevoctl and in tests.
 //
 // Threads: every operation may be called from any thread at any time; the UI
-// thread calls SetCurrentType, ChangeModel and UpdateUSBDevice while the worker
-// calls Refresh. One lock guards the tracker's own state and is never held while
-// the manager, the listener or the sink run (UpdateUSBDevice still asks the
-// manager whether an interface is open, which like every manager call waits for a
-// running transfer). Refresh and GetConnectDeviceInfo are serialised among
+// thread calls SetCurrentType while the worker calls Refresh, ChangeModel and
+// UpdateUSBDevice (which asks the manager whether an interface is open, and so
+// waits for a running transfer: the UI thread only queues notifications). One
+// lock guards the tracker's own state and is never held while the manager, the
+// listener or the sink run. Refresh and GetConnectDeviceInfo are serialised among
 // themselves. A model change that overtakes a running Refresh wins: that Refresh
 // reports nothing and puts the manager back on the new model, whose own read (the
 // task ChangeModel returns) refreshes again.

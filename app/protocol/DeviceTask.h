@@ -3,6 +3,7 @@
 // captured when it is queued, so a task that waits while the user moves on
 // still works on the profile, button, mask, mode or model it was asked for.
 // The values themselves are read from the store when the task runs.
+#include "CString.h"
 
 enum DeviceTaskNumber {
     kTaskFirstRead = 1,
@@ -31,6 +32,10 @@ struct DeviceTask {
     int resetMask = 0;   // task 15
     int lightMode = -1;  // task 8; -1: the profile's active mode
     int deviceType = 0;  // task 4: the model to change to
+    // Tasks 2 and 3 queued for a device notification: the interface it named.
+    // Whether that is the current model's is decided when the task runs; empty
+    // (a failed re-read) reconnects unasked.
+    CString devicePath;
 
     bool operator==(const DeviceTask&) const = default;
 };

@@ -17,7 +17,9 @@ bool DeviceTaskQueue::Push(const DeviceTask& task) {
         // since it reads whichever model is current when it runs.
         std::erase_if(m_tasks, [](const DeviceTask& t) { return t.number != kTaskFirstRead; });
     } else if (IsConnectionTask(task.number) &&
-               std::any_of(m_tasks.begin(), m_tasks.end(), [&](const DeviceTask& t) { return t.number == task.number; })) {
+               std::any_of(m_tasks.begin(), m_tasks.end(), [&](const DeviceTask& t) {
+                   return t.number == task.number && t.devicePath == task.devicePath;
+               })) {
         return false;
     }
     m_tasks.push_back(task);

@@ -2,9 +2,11 @@
 // The device task queue: the UI thread appends, the worker takes from the
 // front, each under the queue's lock for that moment only.
 //
-// Reconnects and model changes do not pile up: one plug that shows several
-// collections queues one reconnect, and a task of either kind already waiting
-// is not queued again. A model change drops the device tasks still waiting
+// Reconnects and model changes do not pile up: a reconnect for the same
+// notified interface (or for none) that already waits is not queued again; one
+// plug that shows several collections queues one per collection, and once the
+// first of them has reconnected the others find their interface open and do
+// nothing. A model change drops the device tasks still waiting
 // for the old model (and an earlier model change that has not run yet).
 #include <deque>
 #include <mutex>

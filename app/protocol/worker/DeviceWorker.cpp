@@ -20,6 +20,12 @@ bool DeviceWorker::Queue(DeviceTask task) {
     return m_queue.Push(task);
 }
 
+bool DeviceWorker::QueueDeviceChange(const CString& path, DeviceChange change) {
+    DeviceTask task{change == DeviceChange::kArrival ? kTaskReconnectArrival : kTaskReconnectRemoval};
+    task.devicePath = path;
+    return Queue(task);
+}
+
 void DeviceWorker::SetCurrentProfile(int profile) {
     if (profile < 1 || profile > 5) return;
     std::lock_guard<std::mutex> lock(m_profileLock);
@@ -59,6 +65,7 @@ DeviceDialect& DeviceWorker::Dialect() {
     }
     m_session.deviceType = type;
     m_session.hasLighting = m_hooks.hasLighting && m_hooks.hasLighting(type);
+    m_session.store->SetHasLighting(m_session.hasLighting);
     return *m_dialect;
 }
 
@@ -75,6 +82,10 @@ bool DeviceWorker::ReadEverything() {
     SetCurrentProfile(m_session.currentProfile);
     if (ok && m_hooks.versionCheck) m_hooks.versionCheck(dialect, m_session);
     return ok;
+}
+
+bool DeviceWorker::ConcernsTheModel(const DeviceTask& task, DeviceChange change) {
+    return task.devicePath.IsEmpty() || m_tracker.UpdateUSBDevice(task.devicePath, change) != kTaskNone;
 }
 
 bool DeviceWorker::ChangeModel(int deviceType) {
@@ -107,10 +118,12 @@ bool DeviceWorker::Perform(const DeviceTask& task) {
         m_firstReadDone = ReadEverything();
         return m_firstReadDone;
     case kTaskReconnectArrival:
+        if (!ConcernsTheModel(task, DeviceChange::kArrival)) return true;
         Pause(1000);
         return ReadEverything();
     case kTaskReconnectRemoval:
         // Reads what is still reachable; a mouse that went away entirely is no failure.
+        if (!ConcernsTheModel(task, DeviceChange::kRemoval)) return true;
         Pause(500);
         return ReadEverything() || !m_tracker.DevicePresent();
     case kTaskModelChange: return ChangeModel(task.deviceType);

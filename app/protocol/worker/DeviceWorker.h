@@ -42,6 +42,11 @@ public:
     // Queues a task with what it concerns. Profile 0 takes the profile current
     // now. False when it was not queued (a reconnect or model change that waits already).
     bool Queue(DeviceTask task);
+    // A device-interface arrival or removal as the window's notification reports
+    // it. Only queues it: matching it against the model's interfaces asks the HID
+    // manager, which may be busy with a transfer for seconds; the worker matches
+    // it, reconnects and tells the window through the listener.
+    bool QueueDeviceChange(const CString& path, DeviceChange change);
     void SetCurrentProfile(int profile);
     int CurrentProfile() const;
     const DeviceTaskQueue& Tasks() const { return m_queue; }
@@ -57,6 +62,9 @@ public:
 private:
     bool Perform(const DeviceTask& task);
     bool ReadEverything();
+    // True for a reconnect asked for without a notification, or one whose
+    // interface concerns the current model (the tracker then notes its mode).
+    bool ConcernsTheModel(const DeviceTask& task, DeviceChange change);
     bool ChangeModel(int deviceType);
     void Poll();
     // The dialect of the tracker's current model, made anew when the model changed.

@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ConnectionTracker.h"
 #include "DeviceWorker.h"
+#include "HidLink.h"
 #include "HidTestBed.h"
 #include "SettingsDatabase.h"
 #include "StopSignal.h"
@@ -78,12 +82,45 @@ struct CountingResolution final : TimerResolution {
 };
 
 struct Listener : DeviceEventListener {
-    void OnStatusText(int) override {}
+    void OnStatusText(int textId) override { texts.push_back(textId); }
     void OnBattery(int, int) override {}
     void OnPagesEnabled(bool) override {}
     void OnReloadPage(DevicePage) override {}
     void OnModelReadFinished(bool ok) override { finished.push_back(ok); }
     std::vector<bool> finished;
+    std::vector<int> texts;
+};
+
+// A transfer in progress on another thread: it holds the HID manager until let go.
+class RunningTransfer {
+public:
+    explicit RunningTransfer(HidDeviceManager& manager) : m_thread([this, &manager] {
+        HidLink link(manager);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_holding = true;
+        m_changed.notify_all();
+        // Bounded, so that a caller that does wait for the manager fails its checks
+        // instead of hanging the run.
+        m_changed.wait_for(lock, std::chrono::seconds(5), [this] { return m_letGo; });
+    }) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_holding; });
+    }
+    ~RunningTransfer() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_letGo = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_holding = false;
+    bool m_letGo = false;
+    std::thread m_thread;
 };
 
 struct Sink : ModelSwitchSink {
@@ -212,6 +249,48 @@ TEST_F(DeviceWorkerTest, ReconnectsWaitRefreshAndReadWhatIsStillThere) {
     RunAll();
     EXPECT_GE(Elapsed(start), 500u);
     EXPECT_EQ(calls.list.size(), 1u) << "nothing is read from a mouse that is gone";
+}
+
+CString PathOf(const char* device, std::size_t collection) {
+    std::string path = sim::PathsOf(device).at(collection);
+    return CString(std::wstring(path.begin(), path.end()));
+}
+
+// A device notification on the UI thread only queues a task, even while a transfer
+// holds the HID manager; the worker matches it against the model, rebuilds the
+// connection and tells the window.
+TEST_F(DeviceWorkerTest, DeviceArrivalAndRemovalAreWorkerTasks) {
+    sim::Unplug("f1");
+    tracker->Refresh();
+    sim::Plug(MakeDevice("f1", sim::Family::kFeature, sim::Kind::kWired, 0x5A01));
+    const CString pointer = PathOf("f1", 0);
+    const CString vendor = PathOf("f1", 1);
+    sim::ClearLog();
+    listener.texts.clear();
+    {
+        RunningTransfer transfer(*manager);
+        EXPECT_TRUE(worker->QueueDeviceChange(pointer, DeviceChange::kArrival));
+        EXPECT_TRUE(worker->QueueDeviceChange(vendor, DeviceChange::kArrival));
+        EXPECT_FALSE(worker->QueueDeviceChange(vendor, DeviceChange::kArrival)) << "the same one waits already";
+    }
+    EXPECT_EQ(tracker->LastArrivalMode(), -1) << "the tracker is the worker's";
+    EXPECT_FALSE(tracker->DevicePresent());
+    EXPECT_TRUE(sim::Log().empty());
+    EXPECT_TRUE(listener.texts.empty());
+
+    RunAll();
+    EXPECT_EQ(tracker->LastArrivalMode(), 0);
+    EXPECT_TRUE(tracker->DevicePresent());
+    EXPECT_EQ(listener.texts, std::vector<int>{kTextWired});
+    EXPECT_EQ(calls.list, std::vector<std::string>{"read p1 m101"}) << "the pointer collection is no interface of ours";
+
+    sim::Unplug("f1");
+    EXPECT_TRUE(worker->QueueDeviceChange(vendor, DeviceChange::kRemoval));
+    EXPECT_FALSE(worker->QueueDeviceChange(vendor, DeviceChange::kRemoval));
+    RunAll();
+    EXPECT_FALSE(tracker->DevicePresent());
+    EXPECT_EQ(listener.texts.back(), kTextNoDevice);
+    EXPECT_EQ(calls.list.size(), 1u);
 }
 
 TEST_F(DeviceWorkerTest, IdlePollingOnlyWithADeviceAndAFailedReReadQueuesOneReconnect) {
