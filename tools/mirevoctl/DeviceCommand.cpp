@@ -72,7 +72,10 @@ DeviceCommand::~DeviceCommand() { m_store.CloseIfOpen(); }
 int DeviceCommand::OpenStore(int deviceType) {
     const DeviceCatalogue& catalogue = m_context.catalogue;
     CString attr = catalogue.DeviceAttrOf(deviceType);
+    ModelDescription description;
+    bool hasLighting = catalogue.LoadDescription(m_context.configFolder, deviceType, description) && description.light;
     m_store.SetDeviceType(deviceType);
+    m_store.SetHasLighting(hasLighting);
     MakeStoreFolder(m_context.dataFolder);
     if (attr.IsEmpty() || !m_store.OpenForDevice(m_context.dataFolder, attr)) {
         std::fprintf(stderr, "mirevoctl: cannot open the settings store %s\n",
@@ -86,9 +89,7 @@ int DeviceCommand::OpenStore(int deviceType) {
     m_session.store = &m_store;
     m_session.listener = &m_events;
     m_session.deviceType = deviceType;
-    ModelDescription description;
-    m_session.hasLighting = catalogue.LoadDescription(m_context.configFolder, deviceType, description) &&
-                            description.light;
+    m_session.hasLighting = hasLighting;
     int active = m_store.GetActiveProfile();
     m_session.currentProfile = m_context.options.profile ? m_context.options.profile : (active >= 1 ? active : 1);
     return kExitOk;

@@ -10,6 +10,7 @@
 #include "DeviceCommand.h"
 #include "PerformanceConfig.h"
 #include "ProtocolFamily.h"
+#include "SettingRanges.h"
 
 namespace {
 
@@ -67,13 +68,21 @@ std::string Hex(int colourRef) {
     return text;
 }
 
+// A value outside low..high is refused, never clamped: a script must not have
+// something else done than it asked for.
 bool ParseInt(const std::string& text, int low, int high, int& out) {
     if (text.empty()) return false;
     char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0') return false;
-    out = static_cast<int>(value < low ? low : (value > high ? high : value));  // clamped, as the page clamps
+    long long value = std::strtoll(text.c_str(), &end, 10);
+    if (*end != '\0' || value < low || value > high) return false;
+    out = static_cast<int>(value);
     return true;
+}
+
+// Any number; whether the model takes it is checked once the model is known.
+bool ParseNumber(const std::string& text, int& out) {
+    constexpr int kLimit = 1000000000;  // far past every range, and safe to step by one
+    return ParseInt(text, -kLimit, kLimit, out);
 }
 
 // RRGGBB as people write colours; stored as a colour reference 0x00BBGGRR.
@@ -181,10 +190,13 @@ struct Change {
     int value = 0;
     int task = 0;
     const char* light = nullptr;  // "mode", "brightness", "speed", "colour"
+    std::string name;             // as the user wrote it, for range checks and messages
+    int given = 0;                // the number as typed
 };
 
 // Parses "name=value" into the changes it makes; the error text when it cannot.
 std::string ParseSetting(const std::string& word, std::vector<Change>& out) {
+    std::size_t before = out.size();
     auto eq = word.find('=');
     if (eq == std::string::npos) return "expected NAME=VALUE, not '" + word + "'";
     std::string name = word.substr(0, eq);
@@ -194,26 +206,25 @@ std::string ParseSetting(const std::string& word, std::vector<Change>& out) {
     int level = 0;
     if (name.size() == 4 && name.rfind("dpi", 0) == 0 && name[3] >= '1' && name[3] <= '5') {
         level = name[3] - '1';
-        if (!ParseInt(text, 50, 65500, v)) return bad();
-        v -= v % 50;  // DPI values are multiples of 50
-        out.push_back({codec::keys::DpiX(level), v, kDpi});
-        out.push_back({codec::keys::DpiY(level), v, kDpi});
+        if (!ParseNumber(text, v)) return bad();
+        out.push_back({codec::keys::DpiX(level), v, kDpi, nullptr, name});
+        out.push_back({codec::keys::DpiY(level), v, kDpi, nullptr, name});
     } else if (name.size() == 11 && name.rfind("dpi-colour", 0) == 0 && name[10] >= '1' && name[10] <= '5') {
         if (!ParseColour(text, v)) return bad();
         out.push_back({Key("dpi_group", name[10] - '1', "_rgb"), v, kDpi});
     } else if (name == "dpi-count") {
-        if (!ParseInt(text, 1, 5, v)) return bad();
-        out.push_back({codec::keys::kDpiCount, v, kDpi});
+        if (!ParseNumber(text, v)) return bad();
+        out.push_back({codec::keys::kDpiCount, v, kDpi, nullptr, name});
     } else if (name == "dpi-level") {
-        if (!ParseInt(text, 1, 5, v)) return bad();
-        out.push_back({codec::keys::kDpiIndex, v - 1, kDpi});
+        if (!ParseNumber(text, v)) return bad();
+        out.push_back({codec::keys::kDpiIndex, v - 1, kDpi, nullptr, name});
     } else if (name == "rate") {
         // In Hz here; which code that is depends on the model, known once it is open.
-        if (!ParseInt(text, 125, 8000, v)) return bad();
+        if (!ParseNumber(text, v)) return bad();
         out.push_back({codec::keys::kReportRate, v, kRate});
     } else if (name == "sensor") {
-        if (!ParseInt(text, 0, 255, v)) return bad();
-        out.push_back({codec::keys::kSensorFlag, v & (4 | 8 | 16), kSensor});
+        if (!ParseNumber(text, v)) return bad();
+        out.push_back({codec::keys::kSensorFlag, v, kSensor, nullptr, name});
     } else if (name == "liftoff") {
         if (text != "1" && text != "2") return bad() + " (1 or 2)";
         out.push_back({codec::keys::kLiftoffHeight, text == "2" ? 2 : 1, kSensor});
@@ -224,20 +235,22 @@ std::string ParseSetting(const std::string& word, std::vector<Change>& out) {
         if (text != "on" && text != "off") return bad() + " (on or off)";
         out.push_back({codec::keys::kEsportsFlag, text == "on" ? 2 : 1, kSensor});
     } else if (name == "response") {
-        if (!ParseInt(text, 0, codec::kMaxResponseTime, v)) return bad();
-        out.push_back({codec::keys::kResponseTime, v, kResponse});
+        if (!ParseNumber(text, v)) return bad();
+        out.push_back({codec::keys::kResponseTime, v, kResponse, nullptr, name});
     } else if (name == "sleep") {
-        if (!ParseInt(text, 0, 255, v)) return bad();
-        out.push_back({codec::keys::kSleepLight, v, kSleep});
+        if (!ParseNumber(text, v)) return bad();
+        out.push_back({codec::keys::kSleepLight, v, kSleep, nullptr, name});
     } else if (name == "light-mode" || name == "light-brightness" || name == "light-speed") {
-        if (!ParseInt(text, 0, name == "light-mode" ? 10 : 255, v)) return bad();
-        out.push_back({CString(), v, kLighting, name == "light-mode" ? "mode" : name == "light-speed" ? "speed" : "brightness"});
+        if (!ParseNumber(text, v)) return bad();
+        out.push_back({CString(), v, kLighting, name == "light-mode" ? "mode" : name == "light-speed" ? "speed" : "brightness",
+                       name});
     } else if (name == "light-colour") {
         if (!ParseColour(text, v)) return bad();
         out.push_back({CString(), v, kLighting, "colour"});
     } else {
         return "unknown setting '" + name + "'";
     }
+    for (std::size_t i = before; i < out.size(); ++i) out[i].given = v;
     return {};
 }
 
@@ -250,6 +263,26 @@ bool StoreChange(DeviceCommand& cmd, int profile, const Change& c) {
     if (what == "brightness") return store.SetLightBrightness(profile, mode, c.value);
     if (what == "speed") return store.SetLightSpeed(profile, mode, c.value);
     return store.SetLightColor(profile, mode, c.value);
+}
+
+// Refuses (with the reason on stderr) a value the model does not take; DPI values
+// go down to the device's step, each such rounding noted once for the user.
+bool CheckRanges(std::vector<Change>& changes, int deviceType, std::vector<std::string>& rounded) {
+    for (Change& c : changes) {
+        if (c.name.empty()) continue;
+        std::string error = RangeError(c.name, c.given, deviceType);
+        if (!error.empty()) {
+            std::fprintf(stderr, "mirevoctl: set: %s=%d is out of range: %s\n", c.name.c_str(), c.given, error.c_str());
+            return false;
+        }
+        int onStep = OnDeviceStep(c.name, c.value);
+        if (onStep == c.value) continue;
+        std::string note = c.name + "=" + std::to_string(c.given) + " rounded down to " + std::to_string(onStep) +
+                           " (the mouse keeps steps of 50)";
+        if (rounded.empty() || rounded.back() != note) rounded.push_back(note);
+        c.value = onStep;
+    }
+    return true;
 }
 
 // The profile a command works on: --profile, else the mouse's current one as the
@@ -295,6 +328,8 @@ int RunSet(CommandContext& context) {
     int profile = Prepare(cmd, code);
     if (code != kExitOk) return code;
     // Every value is checked before the first is stored, so a refused line changes nothing.
+    std::vector<std::string> rounded;
+    if (!CheckRanges(changes, cmd.DeviceType(), rounded)) return kExitUsage;
     for (Change& c : changes) {
         if (c.task != kRate) continue;
         int hz = c.value;
@@ -336,10 +371,14 @@ int RunSet(CommandContext& context) {
     if (tasks & kSleep) ok = dialect.WriteSleepTime(session) && ok;
     if (tasks & kLighting) ok = dialect.WriteLighting(session) && ok;
     code = cmd.TaskResult(ok, "sending the settings");
-    if (code == kExitOk && context.options.format == OutputFormat::kText)
+    if (code == kExitOk && context.options.format == OutputFormat::kText) {
+        for (const std::string& note : rounded) std::printf("%s\n", note.c_str());
         std::printf("Profile %d: %zu setting(s) stored and sent\n", profile, context.options.args.size());
-    else if (code == kExitOk)
-        PrintFields({{"profile", std::to_string(profile), true}, {"sent", "true", true}}, context.options.format);
+    } else if (code == kExitOk) {
+        std::vector<Field> fields = {{"profile", std::to_string(profile), true}, {"sent", "true", true}};
+        for (const std::string& note : rounded) fields.push_back({"rounded", note, false});
+        PrintFields(fields, context.options.format);
+    }
     return code;
 }
 
