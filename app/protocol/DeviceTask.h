@@ -35,7 +35,7 @@ struct DeviceTask {
     // Tasks 2 and 3 queued for a device notification: the interface it named.
     // Whether that is the current model's is decided when the task runs; empty
     // (a failed re-read) reconnects unasked.
-    CString devicePath;
+    CString devicePath{};
 
     bool operator==(const DeviceTask&) const = default;
 };

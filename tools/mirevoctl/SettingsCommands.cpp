@@ -190,7 +190,7 @@ struct Change {
     int value = 0;
     int task = 0;
     const char* light = nullptr;  // "mode", "brightness", "speed", "colour"
-    std::string name;             // as the user wrote it, for range checks and messages
+    std::string name{};           // as the user wrote it, for range checks and messages
     int given = 0;                // the number as typed
 };
 
