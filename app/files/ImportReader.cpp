@@ -83,10 +83,11 @@ void ImportReader::Skip(const wchar_t* attribute, const CString& text, SkipReaso
     m_skipped.push_back(SkippedValue{Where(), CString(attribute), Quoted(text), reason});
 }
 
-std::optional<int> ImportReader::Int(const wchar_t* attribute, IntRange range, bool optional) {
+std::optional<int> ImportReader::Int(const wchar_t* attribute, IntRange range, Absence absence) {
     CString text = m_doc.GetAttribute(attribute);
     if (text.IsEmpty()) {
-        if (!optional) Skip(attribute, text, SkipReason::kEmpty);
+        bool listed = absence == Absence::kListed || (absence == Absence::kEmptyAllowed && !m_doc.HasAttribute(attribute));
+        if (listed) Skip(attribute, text, SkipReason::kEmpty);
         return std::nullopt;
     }
     std::optional<long long> value = ParseDecimal(text.str());

@@ -22,6 +22,13 @@ struct IntRange {
     long long max;
 };
 
+// How an attribute that is missing or written empty counts.
+enum class Absence {
+    kListed,        // every file of the kind has a value here
+    kEmptyAllowed,  // written empty for a setting the store does not hold; only a missing attribute is listed
+    kAllowed,       // written only where it says something
+};
+
 // Texts shown in lists (names, descriptions): at most this many characters.
 inline constexpr int kMaxImportedTextLength = 255;
 
@@ -39,8 +46,8 @@ public:
     void Leave();
 
     // The attribute of the current element as a number within `range`. Missing
-    // and empty values are listed too unless `optional` is set.
-    std::optional<int> Int(const wchar_t* attribute, IntRange range, bool optional = false);
+    // and empty values are listed too, as far as `absence` says.
+    std::optional<int> Int(const wchar_t* attribute, IntRange range, Absence absence = Absence::kListed);
     // Text within kMaxImportedTextLength and free of control characters; missing reads as empty.
     std::optional<CString> Text(const wchar_t* attribute);
     // Lists a value the caller refuses for a reason of its own.

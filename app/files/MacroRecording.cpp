@@ -1,6 +1,7 @@
 #include "MacroRecording.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "DeviceTypeRanges.h"
 #include "TextFormat.h"
@@ -30,7 +31,7 @@ RecordingSettings SettingsForModel(int deviceType, DelayMode delayMode, std::uin
 }
 
 MacroRecording::MacroRecording(std::vector<MacroStep> existingRows, const RecordingSettings& settings)
-    : m_rows(std::move(existingRows)), m_settings(settings), m_nextStamp(settings.firstStamp) {}
+    : m_rows(std::move(existingRows)), m_firstRecorded(m_rows.size()), m_settings(settings), m_nextStamp(settings.firstStamp) {}
 
 bool MacroRecording::IsFull() const {
     std::size_t count = m_settings.countEventsOnly ? static_cast<std::size_t>(std::count_if(m_rows.begin(), m_rows.end(), IsEventRow))
@@ -43,6 +44,11 @@ MacroRecording::Result MacroRecording::Add(const InputEvent& event, std::uint32_
     bool key = event.kind == InputKind::kKey;
     if (!key && event.kind != InputKind::kMouseButton) return Result::kIgnored;
     if (!key && Contains(m_settings.ignoredArea, cursor)) return Result::kIgnored;
+    int type = key ? (event.released ? kKeyUpStep : kKeyDownStep) : (event.released ? kButtonUpStep : kButtonDownStep);
+    // A key or button already held when the recording started: its release
+    // alone would play as a release of something never pressed.
+    std::optional<std::size_t> press = event.released ? OpenPress(type, event.code) : std::nullopt;
+    if (event.released && !press) return Result::kIgnored;
 
     if (m_settings.delayMode == DelayMode::kRecorded) {
         std::uint32_t delay = m_recordedOne ? std::min(tick - m_lastTick, kMaxRecordedDelay) : 0;
@@ -53,9 +59,8 @@ MacroRecording::Result MacroRecording::Add(const InputEvent& event, std::uint32_
             if (IsFull()) return Result::kFull;
         }
     }
-    int type = key ? (event.released ? kKeyUpStep : kKeyDownStep) : (event.released ? kButtonUpStep : kButtonDownStep);
     Append((event.released ? L"\u2191  " : L"\u2193  ") + event.text, type, event.code);
-    if (event.released) GroupWithPress(type, event.code);
+    if (press) m_rows[*press].delay_time = m_rows.back().delay_time;
     return IsFull() ? Result::kFull : Result::kAdded;
 }
 
@@ -69,17 +74,14 @@ void MacroRecording::Append(const CString& text, int type, int value) {
     m_rows.push_back(row);
 }
 
-// From the last row back: the release's rows share its number, down to and
-// including the press it ends.
-void MacroRecording::GroupWithPress(int releaseType, int value) {
-    int stamp = m_rows.back().delay_time;
-    for (auto row = m_rows.rbegin(); row != m_rows.rend(); ++row) {
-        if (row->value != value) continue;
-        if (row->type == releaseType) {
-            row->delay_time = stamp;
-        } else if (row->type == releaseType - 1) {
-            row->delay_time = stamp;
-            return;
-        }
+// The row of the press a release of `releaseType` ends: the last press of that
+// key or button in this recording, unless a release already ended it.
+std::optional<std::size_t> MacroRecording::OpenPress(int releaseType, int value) const {
+    for (std::size_t i = m_rows.size(); i-- > m_firstRecorded;) {
+        const MacroStep& row = m_rows[i];
+        if (row.value != value) continue;
+        if (row.type == releaseType) return std::nullopt;
+        if (row.type == releaseType - 1) return i;
     }
+    return std::nullopt;
 }

@@ -5,8 +5,10 @@
 //
 // Each row has a group number (its MacroStep delay_time): numbers count up from
 // the recording's first one, and a release gives its press the release's number,
-// so that a key's or button's two rows stay one group when edited.
+// so that a key's or button's two rows stay one group when edited. A release
+// whose press this recording did not see is not recorded.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "Geometry.h"
@@ -58,9 +60,10 @@ public:
 
 private:
     void Append(const CString& text, int type, int value);
-    void GroupWithPress(int releaseType, int value);
+    std::optional<std::size_t> OpenPress(int releaseType, int value) const;
 
     std::vector<MacroStep> m_rows;
+    std::size_t m_firstRecorded;  // rows before it are the macro's own
     RecordingSettings m_settings;
     std::uint32_t m_nextStamp;
     std::uint32_t m_lastTick = 0;

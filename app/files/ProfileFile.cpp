@@ -38,6 +38,9 @@ constexpr int kMacroFunction = 4;
 
 constexpr IntRange kByte{0, 255};
 
+// Export writes a setting the store does not hold as an empty value.
+constexpr Absence kSetting = Absence::kEmptyAllowed;
+
 CString Number(int value) { return CString(std::to_wstring(value)); }
 CString Level(const wchar_t* pattern, int level) {
     std::wstring text(pattern);
@@ -103,17 +106,17 @@ void Keep(ProfileFileContent& content, const CString& key, std::optional<int> va
 }
 
 void ReadDpi(ImportReader& in, ProfileFileContent& content) {
-    Keep(content, L"dpi_flag", in.Int(L"dpi_flag", kDpiFlag));
-    Keep(content, L"dpi_index", in.Int(L"dpi_index", kDpiIndex));
-    Keep(content, L"dpi_count", in.Int(L"dpi_count", kDpiCount));
+    Keep(content, L"dpi_flag", in.Int(L"dpi_flag", kDpiFlag, kSetting));
+    Keep(content, L"dpi_index", in.Int(L"dpi_index", kDpiIndex, kSetting));
+    Keep(content, L"dpi_count", in.Int(L"dpi_count", kDpiCount, kSetting));
     in.Enter();
     for (int level = 0; level < kProfileFileDpiLevels; ++level) {
         if (!in.Find(DpiElement(level))) continue;
-        std::optional<int> x = in.Int(L"value", kDpiValue);
-        std::optional<int> y = in.Int(L"value_y", kDpiValue, true);
+        std::optional<int> x = in.Int(L"value", kDpiValue, kSetting);
+        std::optional<int> y = in.Int(L"value_y", kDpiValue, Absence::kAllowed);
         Keep(content, DpiX(level), x);
         Keep(content, DpiY(level), y ? y : x);
-        Keep(content, DpiColour(level), in.Int(L"color", kColour));
+        Keep(content, DpiColour(level), in.Int(L"color", kColour, kSetting));
     }
     in.Leave();
 }
@@ -121,7 +124,7 @@ void ReadDpi(ImportReader& in, ProfileFileContent& content) {
 void ReadMouse(ImportReader& in, ProfileFileContent& content) {
     in.Enter();
     for (const MouseValue& m : kMouseValues) {
-        if (in.Find(m.key)) Keep(content, m.key, in.Int(L"value", m.range));
+        if (in.Find(m.key)) Keep(content, m.key, in.Int(L"value", m.range, kSetting));
     }
     in.Leave();
 }
@@ -185,7 +188,9 @@ void BuildProfileDocument(const ProfileFileContent& content, XmlDocument& doc) {
         doc.AddElement(DpiElement(level));
         doc.SetAttribute(L"value", ConfigText(content, DpiX(level)));
         doc.SetAttribute(L"color", ConfigText(content, DpiColour(level)));
-        doc.SetAttribute(L"value_y", ConfigText(content, DpiY(level)));
+        // Y is written only where it says something the other two do not.
+        CString y = ConfigText(content, DpiY(level));
+        if (!y.IsEmpty() && y != ConfigText(content, DpiX(level))) doc.SetAttribute(L"value_y", y);
     }
     doc.LeaveElement();
 

@@ -11,9 +11,10 @@
 //   </profileinfo>
 //   </profile>
 //
-// DPIn carries level n-1: `value` its X value, `color` its colour and
-// `value_y` its Y value. Files without value_y (older ones) give both axes the
-// X value. UTF-8, one element per line, CR LF line ends, no indentation.
+// DPIn carries level n-1: `value` its X value, `color` its colour and, only
+// where the level's Y value differs from X, `value_y` its Y value; without it
+// both axes take the X value. A setting the store does not hold is written as an
+// empty value. UTF-8, one element per line, CR LF line ends, no indentation.
 #include <map>
 #include <optional>
 #include <string>
@@ -48,6 +49,7 @@ void BuildProfileDocument(const ProfileFileContent& content, XmlDocument& doc);
 
 // Reads a profile file's bytes (taken from `path`, which only names it in the
 // outcome). Values that are missing or outside their domain are left out and
-// listed, and so is every item holding one. The outcome fails only for a file
+// listed, and so is every item holding one; a setting written empty is left
+// out without a word, as export writes it so. The outcome fails only for a file
 // that is no profile file at all.
 FileOutcome ReadProfileFile(const std::string& bytes, const CString& path, ProfileFileContent& content);

@@ -170,17 +170,38 @@ CString XmlDocument::GetAttribute(const wchar_t* name) const {
     return CString(xml::DecodeEntities(std::wstring_view(m_text.str()).substr(span.valueStart, span.valueEnd - span.valueStart)));
 }
 
-void XmlDocument::Splice(std::size_t pos, std::size_t removed, const std::wstring& inserted, int owner) {
+bool XmlDocument::HasAttribute(const wchar_t* name) const {
+    AttributeSpan span;
+    return m_current && IsValidName(name) && FindAttribute(m_current, name, span);
+}
+
+// `firstMoved` is the first element (in document order) that starts at or after
+// `pos`, 0 when none does; the caller knows it from where the edit lies. Only
+// the elements from there on move, so appending stays linear in the size of
+// what is built: the elements after an append point are few (none while a
+// document is built front to back).
+void XmlDocument::Splice(std::size_t pos, std::size_t removed, const std::wstring& inserted, int owner, int firstMoved) {
     m_text.str().replace(pos, removed, inserted);
     std::size_t grow = inserted.size();
     auto adjust = [&](std::size_t& v) { v = v + grow - removed; };
-    // Every edit lies inside `owner`, after its start: the owner and its ancestors
-    // grow, and whatever starts at or after the edit moves.
-    for (std::size_t i = 1; i < m_elements.size(); ++i) {
-        if (m_elements[i].start >= pos) adjust(m_elements[i].start);
-    }
+    for (int i = firstMoved; i; i = NextInDocument(i)) adjust(m_elements[static_cast<std::size_t>(i)].start);
+    // Every edit lies inside `owner`, after its start: the owner and its ancestors grow.
     for (int i = owner; i; i = m_elements[static_cast<std::size_t>(i)].parent) adjust(m_elements[static_cast<std::size_t>(i)].length);
     adjust(m_elements[0].length);
+}
+
+// The index is a tree whose pre-order is the order of the start tags in the text.
+int XmlDocument::NextInDocument(int index) const {
+    int child = m_elements[static_cast<std::size_t>(index)].firstChild;
+    return child ? child : NextAfter(index);
+}
+
+// The first element after `index` and everything inside it.
+int XmlDocument::NextAfter(int index) const {
+    for (int i = index; i; i = m_elements[static_cast<std::size_t>(i)].parent) {
+        if (int next = m_elements[static_cast<std::size_t>(i)].next) return next;
+    }
+    return 0;
 }
 
 int XmlDocument::InsertRecord(std::size_t start, std::size_t length) {
@@ -216,10 +237,12 @@ bool XmlDocument::AddElement(const wchar_t* name) {
     std::size_t pos = 0;
     std::wstring inserted;
     std::size_t offset = 0;  // of the new element within `inserted`
+    int firstMoved = 0;
     if (after) {
         pos = End(after);
         inserted = kLineBreak + tag;
         offset = 2;
+        firstMoved = NextAfter(after);
     } else if (m_parent == 0) {
         pos = t.size();
         bool needBreak = !t.empty() && t.back() != L'\n';
@@ -233,8 +256,9 @@ bool XmlDocument::AddElement(const wchar_t* name) {
         bool breakFollows = t.compare(pos, 2, kLineBreak) == 0;
         inserted = kLineBreak + tag + (breakFollows ? L"" : kLineBreak);
         offset = 2;
+        firstMoved = NextAfter(m_parent);
     }
-    Splice(pos, 0, inserted, m_parent);
+    Splice(pos, 0, inserted, m_parent, firstMoved);
     m_current = InsertRecord(pos + offset, tag.size());
     return true;
 }
@@ -248,7 +272,7 @@ void XmlDocument::AddFirstChildToEmpty(const std::wstring& tag) {
     std::size_t pos = parent.start + parent.startTagLength - 2;
     // A stray '/' before the closer would make "/>" again.
     std::wstring closer = t[pos - 1] == L'/' ? L" >" : L">";
-    Splice(pos, 2, closer + kLineBreak + tag + kLineBreak + endTag, m_parent);
+    Splice(pos, 2, closer + kLineBreak + tag + kLineBreak + endTag, m_parent, NextAfter(m_parent));
     xml::Element& p = m_elements[static_cast<std::size_t>(m_parent)];
     p.flags &= ~static_cast<unsigned>(xml::kElementEmpty);
     p.startTagLength = p.startTagLength - 2 + closer.size();
@@ -275,7 +299,7 @@ bool XmlDocument::SetAttribute(const wchar_t* name, const CString& value) {
         while (pos > nameEnd && xml::IsBlank(m_text.str()[pos - 1])) --pos;
         inserted = L" " + std::wstring(name) + L"=" + quoted;
     }
-    Splice(pos, removed, inserted, m_current);
+    Splice(pos, removed, inserted, m_current, NextInDocument(m_current));
     xml::Element& e = m_elements[static_cast<std::size_t>(m_current)];
     e.startTagLength = e.startTagLength + inserted.size() - removed;
     return true;

@@ -39,6 +39,8 @@ public:
     bool LeaveElement();
     // Decoded value; empty when the attribute or the current element is missing.
     CString GetAttribute(const wchar_t* name) const;
+    // Tells a missing attribute from one written empty.
+    bool HasAttribute(const wchar_t* name) const;
     bool AddElement(const wchar_t* name);
     bool SetAttribute(const wchar_t* name, const CString& value);
 
@@ -63,7 +65,9 @@ private:
     std::size_t NameEndOf(int index) const;
     bool FindAttribute(int index, const wchar_t* name, AttributeSpan& span) const;
     std::size_t End(int index) const;
-    void Splice(std::size_t pos, std::size_t removed, const std::wstring& inserted, int owner);
+    void Splice(std::size_t pos, std::size_t removed, const std::wstring& inserted, int owner, int firstMoved);
+    int NextInDocument(int index) const;
+    int NextAfter(int index) const;
     int InsertRecord(std::size_t start, std::size_t length);
     void AddFirstChildToEmpty(const std::wstring& tag);
 

@@ -236,6 +236,35 @@ TEST(MacroRecordingTest, RecordingStopsAtTheLimit) {
     }
 }
 
+// A key or button held down when the recording started is released during it:
+// the release is left out, leaves no delay behind, and an earlier pair of the
+// same key keeps its group.
+TEST(MacroRecordingTest, AReleaseWithoutItsPressIsNotRecorded) {
+    const struct {
+        const char* what;
+        std::vector<InputEvent> before;
+        InputEvent release;
+    } cases[] = {
+        {"key pressed and released before", {Key('A', false, L"A"), Key('A', true, L"A")}, Key('A', true, L"A")},
+        {"button pressed and released before", {Button(1, false, L"LB"), Button(1, true, L"LB")}, Button(1, true, L"LB")},
+        {"pressed only in the macro's own rows", {}, Key('X', true, L"X")},
+    };
+    for (const auto& c : cases) {
+        MacroRecording recording(Existing(1, 0), Settings(DelayMode::kRecorded));
+        for (const InputEvent& e : c.before) recording.Add(e, 1000, {});
+        const std::vector<Row> rows = RowsOf(recording);
+        EXPECT_EQ(recording.Add(c.release, 1200, {}), MacroRecording::Result::kIgnored) << c.what;
+        EXPECT_EQ(RowsOf(recording), rows) << c.what;
+        recording.Add(Key('B', false, L"B"), 1300, {});
+        const std::vector<Row> all = RowsOf(recording);
+        const std::vector<Row> added(all.begin() + static_cast<std::ptrdiff_t>(rows.size()), all.end());
+        const std::vector<Row> expected = c.before.empty() ? std::vector<Row>{{kDown + std::wstring(L"B"), 2, 'B', 500}}
+                                                           : std::vector<Row>{{L" -   300 ms", 1, 300, 502},
+                                                                              {kDown + std::wstring(L"B"), 2, 'B', 503}};
+        EXPECT_EQ(added, expected) << c.what;
+    }
+}
+
 // A report that releases one button and presses another, recorded: every
 // press of the macro has its release.
 TEST(MacroRecordingTest, ARecordedMacroLeavesNoButtonHeld) {

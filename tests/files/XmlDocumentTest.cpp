@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "XmlDocument.h"
 
 namespace {
@@ -101,6 +103,65 @@ TEST(XmlDocumentTest, EditsKeepLaterElementsReachable) {
     doc.SetAttribute(L"x", L"2");
     EXPECT_EQ(doc.GetDocumentText().str(),
               L"<r><a long=\"a value that moves everything after it\">\r\n<child/>\r\n</a><b x=\"2\"/></r>");
+}
+
+namespace {
+
+// Puts the cursor on the element at `path` below the root element r.
+void GoTo(XmlDocument& doc, const std::vector<const wchar_t*>& path) {
+    while (doc.LeaveElement()) {
+    }
+    if (doc.GetTagName().IsEmpty()) doc.FindNextElement(L"r");
+    for (const wchar_t* name : path) {
+        doc.EnterElement();
+        ASSERT_TRUE(doc.FindNextElement(name)) << testing::PrintToString(std::wstring(name));
+    }
+}
+
+}  // namespace
+
+// An edit moves exactly what follows it: after any edit, every element is
+// still found where the text has it, as if the text had just been read.
+TEST(XmlDocumentTest, AnEditMovesEveryElementAfterIt) {
+    const wchar_t* const text = L"<r><a><a1/></a><b x=\"1\"><b1><b2/></b1></b><c/></r>";
+    const struct {
+        const char* what;
+        std::vector<const wchar_t*> at;
+        const wchar_t* add;  // a new element after the one at `at`, or inside it with a leading '>'
+    } edits[] = {
+        {"attribute of an element with children", {L"a"}, nullptr},
+        {"attribute of the last element", {L"c"}, nullptr},
+        {"sibling after an element with children", {L"a"}, L"n"},
+        {"child of an element written empty", {L"a", L"a1"}, L">n"},
+        {"child after the last child", {L"a", L"a1"}, L"n"},
+        {"deepest child", {L"b", L"b1", L"b2"}, L">n"},
+    };
+    const std::vector<const wchar_t*> everyElement[] = {
+        {L"a"}, {L"a", L"a1"}, {L"b"}, {L"b", L"b1"}, {L"b", L"b1", L"b2"}, {L"c"}, {},
+    };
+    for (const auto& e : edits) {
+        XmlDocument edited;
+        ASSERT_TRUE(edited.SetDocumentText(text));
+        GoTo(edited, e.at);
+        if (!e.add) {
+            edited.SetAttribute(L"long", L"a value that moves everything after it");
+        } else if (e.add[0] == L'>') {
+            edited.EnterElement();
+            edited.AddElement(e.add + 1);
+        } else {
+            edited.AddElement(e.add);
+        }
+        XmlDocument read;
+        ASSERT_TRUE(read.SetDocumentText(edited.GetDocumentText())) << e.what;
+        for (XmlDocument* doc : {&edited, &read}) {
+            for (const auto& path : everyElement) {
+                GoTo(*doc, path);
+                doc->SetAttribute(L"k", doc->GetTagName() + L"!");
+            }
+        }
+        EXPECT_EQ(edited.GetDocumentText(), read.GetDocumentText()) << e.what;
+        EXPECT_NE(read.GetDocumentText().Find(L"<b2 k=\"b2!\""), -1) << e.what;
+    }
 }
 
 TEST(XmlDocumentTest, AttributeValuesRoundTripThroughEntities) {

@@ -9,23 +9,15 @@
 #include "DeviceCommand.h"
 #include "FeatureDialect.h"
 #include "OutputDialect.h"
-#include "Utf.h"
+#include "TerminalText.h"
 #include "buttons/ButtonWording.h"
 
 namespace {
 
 constexpr int kLayer = 0;
 
-std::string Utf8(const CString& text) { return utf::WideToUtf8(text.str()); }
-
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
+// Descriptions and macro names come from imported files and the store.
+std::string Utf8(const CString& text) { return TerminalText(text); }
 
 // A whole decimal number within [low, high]; false for anything else.
 bool ParseInt(const std::string& word, int low, int high, int& out) {
@@ -58,7 +50,7 @@ void PrintButtons(int profile, const std::vector<KeyAssignment>& rows, OutputFor
             if (i) out += ", ";
             out += "{\"button\": " + std::to_string(a.key_code) + ", \"type\": " + std::to_string(a.macro_type) +
                    ", \"value\": " + std::to_string(a.macro_value) + ", \"value2\": " + std::to_string(a.macro_value2) +
-                   ", \"value3\": " + std::to_string(a.macro_value3) + ", \"desc\": " + Quoted(Utf8(a.macro_desc)) + "}";
+                   ", \"value3\": " + std::to_string(a.macro_value3) + ", \"desc\": " + JsonText(a.macro_desc) + "}";
         }
         std::printf("%s]}\n", out.c_str());
         return;
@@ -159,7 +151,7 @@ int RunMacros(CommandContext& context) {
         switch (context.options.format) {
         case OutputFormat::kJson:
             json += std::string(json.empty() ? "" : ", ") + "{\"id\": " + std::to_string(m.macro_id) +
-                    ", \"name\": " + Quoted(Utf8(m.name)) + ", \"play_type\": " + std::to_string(m.play_type) +
+                    ", \"name\": " + JsonText(m.name) + ", \"play_type\": " + std::to_string(m.play_type) +
                     ", \"play_times\": " + std::to_string(m.play_times) + ", \"steps\": " + std::to_string(count) + "}";
             break;
         case OutputFormat::kKeyValue:

@@ -5,7 +5,7 @@
 
 #include "ConnectionTracker.h"
 #include "DeviceDialect.h"
-#include "Utf.h"
+#include "TerminalText.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ public:
     void WriteDeviceType(int) override {}
 };
 
-std::string Narrow(const CString& text) { return utf::WideToUtf8(text.str()); }
+// Names from the catalogue and strings the mouse reports.
+std::string Narrow(const CString& text) { return TerminalText(text); }
 
 const char* ModeName(int mode) {
     switch (mode) {

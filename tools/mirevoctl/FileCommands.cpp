@@ -9,11 +9,13 @@
 #include "MacroTransfer.h"
 #include "ProfileSwitch.h"
 #include "ProfileTransfer.h"
+#include "TerminalText.h"
 #include "Utf.h"
 
 namespace {
 
-std::string Narrow(const CString& text) { return utf::WideToUtf8(text.str()); }
+// Names and paths that come from files and the store.
+std::string Narrow(const CString& text) { return TerminalText(text); }
 CString Wide(const std::string& text) { return CString(utf::Utf8ToWide(text)); }
 
 // Export file names carry a tick so repeated exports never overwrite each other.
@@ -24,8 +26,20 @@ int Usage(const char* text) {
     return kExitUsage;
 }
 
+// Describe's lines with the texts from the file escaped, but not its line breaks.
+std::string Described(FileOutcome outcome) {
+    outcome.path = EscapeControls(outcome.path);
+    outcome.detail = EscapeControls(outcome.detail);
+    for (SkippedValue& s : outcome.skipped) {
+        s.where = EscapeControls(s.where);
+        s.attribute = EscapeControls(s.attribute);
+        s.text = EscapeControls(s.text);
+    }
+    return utf::WideToUtf8(Describe(outcome).str());
+}
+
 int FileFailure(const FileOutcome& outcome) {
-    std::fprintf(stderr, "mirevoctl: %s\n", Narrow(Describe(outcome)).c_str());
+    std::fprintf(stderr, "mirevoctl: %s\n", Described(outcome).c_str());
     return outcome.problem == FileProblem::kStoreRefused || outcome.problem == FileProblem::kUndoFailed ? kExitStore
                                                                                                         : kExitFile;
 }
@@ -33,7 +47,7 @@ int FileFailure(const FileOutcome& outcome) {
 void PrintSkipped(const FileOutcome& outcome) {
     if (outcome.skipped.empty()) return;
     // Describe's first line is the success text; the rest lists what was left out.
-    std::string text = Narrow(Describe(outcome));
+    std::string text = Described(outcome);
     std::size_t firstBreak = text.find('\n');
     if (firstBreak != std::string::npos) std::printf("Left out:%s\n", text.substr(firstBreak).c_str());
 }
