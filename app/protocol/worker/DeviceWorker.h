@@ -5,6 +5,7 @@
 // when nothing waits and a device is present it polls for notifications.
 // Everything it has to show goes to the device-event listener, which the main
 // window implements by posting to its own thread.
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -42,6 +43,9 @@ public:
     // Queues a task with what it concerns. Profile 0 takes the profile current
     // now. False when it was not queued (a reconnect or model change that waits already).
     bool Queue(DeviceTask task);
+    // The mouse's current profile, shared with the worker: a switch sets it
+    // before it queues the apply-profile task; the worker changes it only when
+    // the mouse reports another one, and tells the listener.
     void SetCurrentProfile(int profile);
     int CurrentProfile() const;
     const DeviceTaskQueue& Tasks() const { return m_queue; }
@@ -52,10 +56,11 @@ public:
     // (mirevoctl). True when each of them succeeded.
     bool RunQueued();
     // True once the first read (task 1) succeeded; later task 1 requests do nothing.
-    bool FirstReadDone() const { return m_firstReadDone; }
+    bool FirstReadDone() const { return m_firstReadDone.load(); }
 
 private:
     bool Perform(const DeviceTask& task);
+    bool Send(const DeviceTask& task);
     bool ReadEverything();
     bool ChangeModel(int deviceType);
     void Poll();
@@ -69,10 +74,8 @@ private:
     Hooks m_hooks;
     TimerResolution& m_resolution;
     DeviceTaskQueue m_queue;
-    DeviceSession m_session;          // worker thread only, except the profile below
-    mutable std::mutex m_profileLock;
-    int m_uiProfile = 1;              // the main window's current profile, as the UI thread set it
+    DeviceSession m_session;          // worker thread only, except its current profile
     std::unique_ptr<DeviceDialect> m_dialect;
     int m_dialectType = 0;
-    bool m_firstReadDone = false;
+    std::atomic<bool> m_firstReadDone{false};
 };
