@@ -46,4 +46,7 @@ public:
     virtual void OnModelSelected(int /*deviceType*/) {}
     // A Bluetooth connection: its battery comes from the GATT battery service.
     virtual void OnBluetoothBatteryWanted() {}
+    // The mouse's current profile changed without the window switching it: the
+    // mouse reported another one, or a read found another one active.
+    virtual void OnCurrentProfileChanged(int /*profile*/) {}
 };

@@ -10,7 +10,6 @@
 #include "ImportedDocument.h"
 #include "ProfileFile.h"
 #include "ProfileRecord.h"
-#include "ProfileSnapshot.h"
 #include "ProtocolFamily.h"
 
 namespace {
@@ -174,14 +173,10 @@ FileOutcome ImportProfile(SettingsDatabase& store, int profile, const CString& p
     PlanLights(store, profile, content, plan, outcome);
     PlanConfig(store, profile, content, plan, outcome);
 
-    ProfileSnapshot before;
-    if (!before.Take(store, profile, ProfileFileConfigKeys())) {
-        return FileOutcome::Failure(FileProblem::kStoreRefused, path, L"reading the profile");
-    }
-    if (!Apply(store, profile, plan)) {
-        bool restored = before.Restore(store);
-        return FileOutcome::Failure(restored ? FileProblem::kStoreRefused : FileProblem::kUndoFailed, path,
-                                    L"writing profile " + Number(profile));
+    // One transaction: a failure part-way leaves the profile as it was, and
+    // nothing the device worker stores can land between the import's writes.
+    if (!store.RunAsOneChange([&] { return Apply(store, profile, plan); })) {
+        return FileOutcome::Failure(FileProblem::kStoreRefused, path, L"writing profile " + Number(profile));
     }
     return outcome;
 }

@@ -23,8 +23,8 @@ FileOutcome ExportProfile(SettingsDatabase& store, int profile, const CString& f
 // Replaces the button assignments of `profile` with those of the file and
 // updates its lighting and performance values from the file; the profile keeps
 // its name. Every value is checked first and what does not fit is left out and
-// listed. Then everything is stored, or, when the store fails, nothing is
-// changed. A button that plays a macro is kept when this store has a macro of
+// listed. Then everything is stored in one transaction, or, when the store
+// fails, nothing is changed. A button that plays a macro is kept when this store has a macro of
 // the name the file gives it (taken from macro_desc); its identifier is then
 // this store's. Lighting values for modes the profile has no record of are
 // left out.

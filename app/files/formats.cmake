@@ -12,7 +12,6 @@ add_library(mirevo_file_formats STATIC
   MacroFile.cpp
   MacroTransfer.cpp
   ProfileFile.cpp
-  ProfileSnapshot.cpp
   ProfileTransfer.cpp
   ProfileSwitch.cpp)
 # ProtocolFamily.h (the dialect rule the device worker uses) and DeviceTask.h

@@ -6,6 +6,7 @@
 // The device worker owns one; mirevoctl and the tests make their own.
 #include <set>
 
+#include "CurrentProfile.h"
 #include "DeviceEvents.h"
 
 class SettingsDatabase;
@@ -15,7 +16,7 @@ struct DeviceSession {
     DeviceEventListener* listener = nullptr;  // null: nobody is told
     int deviceType = 0;
     bool hasLighting = false;                 // the model's lighting flag
-    int currentProfile = 1;                   // 1..5
+    CurrentProfile currentProfile;            // shared with the UI thread (CurrentProfile.h)
     int lightMode = -1;                       // the mode a lighting task concerns; -1: the profile's active one
 
     // Models whose buttons (and lighting) were read once in this run; a later

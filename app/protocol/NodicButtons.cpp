@@ -66,6 +66,7 @@ bool NodicDialect::UploadMacroTable(DeviceSession& session) {
 }
 
 bool NodicDialect::WriteButtonTable(DeviceSession& session) {
+    KeepBlocksOfCurrentProfile(session);
     if (!m_buttonTable) {
         const nodic::ReadCommand& r = nodic::command::kButtonTable;
         NodicFrameBytes request{};

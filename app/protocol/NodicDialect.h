@@ -48,6 +48,8 @@ private:
     void ReadButtonTable(DeviceSession& session);
     void ReadSensorBlock(DeviceSession& session);
     void ReadSystemBlock(DeviceSession& session);
+    std::optional<nodic::SystemBlock> FetchSystemBlock();
+    void KeepBlocksOfCurrentProfile(DeviceSession& session);
     void TakeStatus(DeviceSession& session, const nodic::MouseState& state);
     bool WriteSensorBlock(DeviceSession& session);
     bool WriteSystemBlock(DeviceSession& session);
@@ -67,11 +69,13 @@ private:
 
     // Copies of the blocks last read, written back with the store's values laid
     // over them; empty until a valid read (and after what makes them stale).
+    // The mouse keeps them per profile: they belong to m_blocksProfile.
     std::optional<nodic::ButtonTable> m_buttonTable;
     std::optional<nodic::SensorBlock> m_sensorBlock;
     std::optional<nodic::SystemBlock> m_systemBlock;
     // The sleep time and scroll direction the mouse holds as far as we know.
     std::optional<nodic::SystemSettings> m_systemSent;
+    int m_blocksProfile = 0;
     nodic::SlotMap m_slots;
     codec::TextLookup m_texts;
     // What the mouse last reported; -1: nothing yet.

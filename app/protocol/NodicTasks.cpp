@@ -13,6 +13,7 @@
 #include "NodicProfileReset.h"
 #include "NodicSettingsConfig.h"
 #include "SettingsDatabase.h"
+#include "settings/SessionStore.h"
 
 namespace {
 
@@ -103,6 +104,7 @@ bool NodicDialect::ReadMouse(DeviceSession& session) {
     NodicReply status = Read(ReadFrame(nodic::command::kStatus, routed), nodic::command::kStatus.minAnswer);
     std::optional<nodic::MouseState> state = nodic::DecodeStatusBlock(AnswerOfReply(status));
     if (state) TakeStatus(session, *state);
+    KeepBlocksOfCurrentProfile(session);
     ReadButtonTable(session);
     ReadSensorBlock(session);
     ReadSystemBlock(session);
@@ -127,10 +129,7 @@ void NodicDialect::TakeStatus(DeviceSession& session, const nodic::MouseState& s
     if (state.highestRate) m_highestRate = *state.highestRate;
     // A profile the mouse reports is only taken when it exists; a new one becomes
     // the store's active profile too, so that every page shows the same one.
-    if (state.profile && *state.profile != session.currentProfile) {
-        session.currentProfile = *state.profile;
-        session.store->SetActiveProfile(*state.profile);
-    }
+    if (state.profile && *state.profile != session.currentProfile) settings::MakeProfileCurrent(session, *state.profile);
     if (state.dpiLevel) m_dpiLevel = *state.dpiLevel;
     if (state.rateCode) m_rateCode = *state.rateCode;
 }
@@ -141,10 +140,25 @@ void NodicDialect::ReadSensorBlock(DeviceSession& session) {
     if (m_sensorBlock) StoreValues(session, nodic::ConfigValuesOf(m_sensorBlock->Decode()));
 }
 
-void NodicDialect::ReadSystemBlock(DeviceSession& session) {
+// A profile switch leaves the blocks of the profile before it behind, so that
+// no profile's block (or button) is written with another profile's bytes.
+void NodicDialect::KeepBlocksOfCurrentProfile(DeviceSession& session) {
+    if (m_blocksProfile == session.currentProfile) return;
+    m_buttonTable.reset();
+    m_sensorBlock.reset();
+    m_systemBlock.reset();
+    m_systemSent.reset();
+    m_blocksProfile = session.currentProfile;
+}
+
+std::optional<nodic::SystemBlock> NodicDialect::FetchSystemBlock() {
     NodicReply reply = Read(ReadFrame(nodic::command::kSystemBlock, Routed()), nodic::command::kSystemBlock.minAnswer);
+    return nodic::SystemBlock::FromAnswer(AnswerOfReply(reply));
+}
+
+void NodicDialect::ReadSystemBlock(DeviceSession& session) {
     // A failed read keeps the last block the mouse reported.
-    std::optional<nodic::SystemBlock> block = nodic::SystemBlock::FromAnswer(AnswerOfReply(reply));
+    std::optional<nodic::SystemBlock> block = FetchSystemBlock();
     if (!block) return;
     m_systemBlock = block;
     nodic::SystemReadBack readBack = block->Decode();
@@ -158,6 +172,7 @@ void NodicDialect::ReadSystemBlock(DeviceSession& session) {
 // --- the block writes ---
 
 bool NodicDialect::WriteSensorBlock(DeviceSession& session) {
+    KeepBlocksOfCurrentProfile(session);
     if (!m_sensorBlock) {
         NodicReply reply = Read(ReadFrame(nodic::command::kSensorBlock, Routed()), nodic::command::kSensorBlock.minAnswer);
         m_sensorBlock = nodic::SensorBlock::FromAnswer(AnswerOfReply(reply));
@@ -171,7 +186,10 @@ bool NodicDialect::WriteSensorBlock(DeviceSession& session) {
 }
 
 bool NodicDialect::WriteSystemBlock(DeviceSession& session) {
-    if (!m_systemBlock) ReadSystemBlock(session);
+    KeepBlocksOfCurrentProfile(session);
+    // Only the bytes the program does not understand are wanted from the mouse:
+    // its values must not replace the store's, which are the ones to send.
+    if (!m_systemBlock) m_systemBlock = FetchSystemBlock();
     nodic::SystemSettings settings = nodic::SystemSettingsFromConfig(ProfileValues(session));
     std::optional<nodic::SystemWrite> data = nodic::BuildSystemWrite(m_systemBlock, settings);
     if (!data) return false;
@@ -185,6 +203,7 @@ bool NodicDialect::WriteSystemBlock(DeviceSession& session) {
 // sends them with the sensor task: that task writes the system block too when
 // either differs from what the mouse holds.
 bool NodicDialect::SystemSettingsChanged(DeviceSession& session) {
+    KeepBlocksOfCurrentProfile(session);
     nodic::SystemSettings wanted = nodic::SystemSettingsFromConfig(ProfileValues(session));
     if (!m_systemSent) return true;
     bool scrollReversed = wanted.scrollFlag == 2;
@@ -296,10 +315,9 @@ bool NodicDialect::ApplyEverything(DeviceSession& session) {
     ok = WriteSystemBlock(session) && ok;
     Pause(kApplyStepPauseMs);
     Poll(session, true);
-    if (session.hasLighting) {
-        ok = SendLighting(session) && ok;
-        Pause(kApplyLightPauseMs);
-    }
+    if (session.hasLighting) ok = SendLighting(session) && ok;
+    // The longer wait is kept without lighting too: it is always safe before the query.
+    Pause(kApplyLightPauseMs);
     // The state query without its own poll: the last poll was just made.
     Poll(session, true);
     const nodic::WriteCommand& q = nodic::command::kStateQuery;

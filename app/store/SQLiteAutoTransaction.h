@@ -1,6 +1,9 @@
 #pragma once
 // A transaction bound to a scope: begun on construction when the connection is
 // open, committed when the scope ends unless Commit or Rollback ran first.
+// Begun inside another transaction it is a savepoint of that one: its commit
+// keeps its changes for the outer one to commit or roll back, its rollback
+// undoes only its own.
 class SQLiteDB;
 
 class SQLiteAutoTransaction {
@@ -30,4 +33,5 @@ private:
     SQLiteDB* m_db;
     Mode m_mode;
     bool m_active = false;
+    bool m_nested = false;
 };

@@ -109,3 +109,5 @@ std::int64_t SQLiteDB::LastInsertRowId() const {
 int SQLiteDB::Changes() const {
     return m_db ? sqlite3_changes(m_db) : 0;
 }
+
+bool SQLiteDB::InTransaction() const { return m_db && sqlite3_get_autocommit(m_db) == 0; }

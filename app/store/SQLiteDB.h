@@ -48,6 +48,8 @@ public:
     std::int64_t LastInsertRowId() const;
     // Rows changed by the last INSERT, UPDATE or DELETE; 0 with no connection.
     int Changes() const;
+    // True while a transaction is open on the connection.
+    bool InTransaction() const;
 
 private:
     int CheckSoundness();

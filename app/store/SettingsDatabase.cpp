@@ -144,6 +144,15 @@ bool SettingsDatabase::ResetAllTables() {
     return ResetLocked();
 }
 
+bool SettingsDatabase::RunAsOneChange(const std::function<bool()>& change) {
+    LockGuard guard(m_lock);
+    SQLiteAutoTransaction transaction(&m_db, SQLiteAutoTransaction::Mode::kImmediate);
+    if (!transaction.IsActive()) return false;
+    if (change()) return transaction.Commit();
+    transaction.Rollback();
+    return false;
+}
+
 bool SettingsDatabase::ResetLocked() {
     SQLiteAutoTransaction transaction(&m_db);
     if (!transaction.IsActive()) return false;

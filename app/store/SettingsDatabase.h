@@ -55,6 +55,10 @@ public:
     CString Path() const;
     // Empties every table in one transaction; on failure nothing is removed.
     bool ResetAllTables();
+    // Runs `change` (which calls this store's operations) as one transaction
+    // under the store's lock: no other thread writes or reads in between, and
+    // when `change` returns false or the commit fails, none of it is kept.
+    bool RunAsOneChange(const std::function<bool()>& change);
 
     // The current model's device_type; set whenever the current model is settled.
     // The defaults of new profiles and lighting sets depend on it.

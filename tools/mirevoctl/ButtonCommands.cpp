@@ -128,11 +128,13 @@ int RunAssign(CommandContext& context) {
     if (factory) {
         // A record with zero parameters removes the stored row: the factory function applies again.
         cmd.Store().SaveKeyAssignment(record);
+        if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
         int restored = cmd.TaskResult(cmd.Dialect().RestoreButton(cmd.Session(), button), "restoring the button");
         return Written(cmd, restored, button, "factory function restored");
     }
     record.macro_desc = codec::DescribeButtonFunction(codec::FunctionOf(record), CurrentButtonWording().texts);
     if (cmd.Store().SaveKeyAssignment(record) <= 0) return StoreFailure("assign");
+    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
     return Written(cmd, cmd.TaskResult(cmd.Dialect().WriteButton(cmd.Session(), button), "writing the button"), button,
                    "function written to the mouse");
 }
@@ -189,6 +191,7 @@ int RunUpload(CommandContext& context) {
     record.macro_value = id;
     record.macro_desc = macro.name;
     if (cmd.Store().SaveKeyAssignment(record) <= 0) return StoreFailure("upload");
+    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
     return Written(cmd, cmd.TaskResult(cmd.Dialect().WriteButton(cmd.Session(), button), "uploading the macro"),
                    button, "macro uploaded to the mouse");
 }

@@ -67,6 +67,10 @@ void ConsoleEvents::OnModelReadFinished(bool ok) {
     if (printEvents) std::printf("event: model read %s\n", ok ? "finished" : "failed");
 }
 
+void ConsoleEvents::OnCurrentProfileChanged(int profile) {
+    if (printEvents) std::printf("event: profile %d is current\n", profile);
+}
+
 DeviceCommand::~DeviceCommand() { m_store.CloseIfOpen(); }
 
 int DeviceCommand::OpenStore(int deviceType) {
@@ -91,7 +95,21 @@ int DeviceCommand::OpenStore(int deviceType) {
     m_session.deviceType = deviceType;
     m_session.hasLighting = hasLighting;
     int active = m_store.GetActiveProfile();
-    m_session.currentProfile = m_context.options.profile ? m_context.options.profile : (active >= 1 ? active : 1);
+    m_session.currentProfile.Change(active);
+    return kExitOk;
+}
+
+int DeviceCommand::Profile() const {
+    return m_context.options.profile ? m_context.options.profile : static_cast<int>(m_session.currentProfile);
+}
+
+int DeviceCommand::StoredOnly() const {
+    int profile = Profile();
+    switch (m_context.options.format) {
+    case OutputFormat::kText: std::printf("stored for profile %d; sent when it is applied\n", profile); break;
+    case OutputFormat::kJson: std::printf("{\"profile\": %d, \"sent\": false}\n", profile); break;
+    case OutputFormat::kKeyValue: std::printf("profile=%d\nsent=false\n", profile); break;
+    }
     return kExitOk;
 }
 

@@ -21,6 +21,7 @@ public:
     void OnPagesEnabled(bool enabled) override;
     void OnReloadPage(DevicePage page) override;
     void OnModelReadFinished(bool ok) override;
+    void OnCurrentProfileChanged(int profile) override;
 
     bool printEvents = false;
     int statusText = 0;
@@ -47,8 +48,14 @@ public:
     int OpenStoreOnly();
 
     int DeviceType() const { return m_session.deviceType; }
-    // The profile the command works on: --profile, else the store's current one.
-    int Profile() const { return m_session.currentProfile; }
+    // The profile the command works on: --profile, else the mouse's current one
+    // (the store's active profile, or what a read of the mouse found).
+    int Profile() const;
+    // Whether the command's profile is the mouse's current one. Commands without
+    // a profile number change the mouse's current profile, so values for
+    // another one are only stored; StoredOnly says so and is the command's result.
+    bool ProfileIsCurrent() const { return Profile() == m_session.currentProfile; }
+    int StoredOnly() const;
     SettingsDatabase& Store() { return m_store; }
     DeviceSession& Session() { return m_session; }
     DeviceDialect& Dialect() { return *m_dialect; }

@@ -70,9 +70,11 @@ int SwitchTo(CommandContext& context, const std::string& number) {
         std::fprintf(stderr, "mirevoctl: the settings store has no profile %d\n", profile);
         return kExitStore;
     }
-    device.Session().currentProfile = profile;
+    device.Session().currentProfile.Change(profile);
     bool sent = device.RunTasks({DeviceTask{kTaskApplyProfile, profile}});
-    std::printf("Profile %d \"%s\" is current\n", profile, Narrow(name).c_str());
+    if (sent) std::printf("Profile %d \"%s\" is current\n", profile, Narrow(name).c_str());
+    else std::printf("Profile %d \"%s\" chosen in the settings store; the mouse did not take it\n", profile,
+                     Narrow(name).c_str());
     return device.TaskResult(sent, "sending the profile");
 }
 
@@ -93,6 +95,7 @@ int ImportFrom(CommandContext& context, const std::string& file) {
     if (!outcome.Ok()) return FileFailure(outcome);
     std::printf("Profile %d read from %s\n", profile, Narrow(outcome.path).c_str());
     PrintSkipped(outcome);
+    if (!device.ProfileIsCurrent()) return device.StoredOnly();
     bool sent = device.RunTasks({DeviceTask{DeviceTaskAfterProfileImport(device.DeviceType()), profile}});
     return device.TaskResult(sent, "sending the imported profile");
 }

@@ -286,15 +286,13 @@ bool CheckRanges(std::vector<Change>& changes, int deviceType, std::vector<std::
 }
 
 // The profile a command works on: --profile, else the mouse's current one as the
-// read-all found it.
+// read-all found it. The read leaves the session's current profile the mouse's.
 int Prepare(DeviceCommand& cmd, int& code) {
     code = cmd.Open(true);
     if (code != kExitOk) return 0;
-    int wanted = cmd.Context().options.profile;
     bool ok = cmd.Dialect().ReadEverything(cmd.Session());
     if (!ok) code = cmd.TaskResult(false, "reading the mouse");
-    if (wanted) cmd.Session().currentProfile = wanted;
-    return cmd.Session().currentProfile;
+    return cmd.Profile();
 }
 
 }  // namespace
@@ -360,9 +358,9 @@ int RunSet(CommandContext& context) {
     int count = Stored(cmd, profile, codec::keys::kDpiCount, 5);
     if (Stored(cmd, profile, codec::keys::kDpiIndex, 0) >= count)
         cmd.Store().SetConfigValue(profile, codec::keys::kDpiIndex, count - 1);
+    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
     DeviceDialect& dialect = cmd.Dialect();
     DeviceSession& session = cmd.Session();
-    session.currentProfile = profile;
     bool ok = true;
     if (tasks & kDpi) ok = dialect.WriteDpi(session) && ok;
     if (tasks & kRate) ok = dialect.WriteReportRate(session) && ok;
@@ -394,8 +392,8 @@ int RunApply(CommandContext& context) {
     if (code != kExitOk) return code;
     if (profile == 0) profile = current;
     DeviceSession& session = cmd.Session();
-    session.currentProfile = profile;
     cmd.Store().SetActiveProfile(profile);
+    session.currentProfile.Change(profile);
     code = cmd.TaskResult(cmd.Dialect().ApplyProfile(session), "applying the profile");
     if (code != kExitOk) return code;
     if (context.options.format == OutputFormat::kText) std::printf("Profile %d applied\n", profile);
@@ -415,8 +413,12 @@ int RunReset(CommandContext& context) {
     int code = kExitOk;
     int profile = Prepare(cmd, code);
     if (code != kExitOk) return code;
+    if (!cmd.ProfileIsCurrent()) {
+        // The mouse resets parts of its current profile only.
+        std::fprintf(stderr, "mirevoctl: reset: profile %d is not the mouse's current profile; apply it first\n", profile);
+        return kExitUsage;
+    }
     DeviceSession& session = cmd.Session();
-    session.currentProfile = profile;
     bool ok = mask ? cmd.Dialect().ResetParts(session, mask) : cmd.Dialect().FactoryReset(session);
     code = cmd.TaskResult(ok, "resetting");
     if (code != kExitOk) return code;
@@ -449,6 +451,9 @@ public:
     }
     void OnModelReadFinished(bool ok) override {
         Print({{"event", "read", false}, {"ok", ok ? "true" : "false", true}});
+    }
+    void OnCurrentProfileChanged(int profile) override {
+        Print({{"event", "profile", false}, {"current", std::to_string(profile), true}});
     }
     int count = 0;
 

@@ -37,17 +37,22 @@ void StorePerformance(DeviceSession& session, const codec::PerformanceReadBack& 
         session.store->SetConfigValue(session.currentProfile, value.key, value.value);
 }
 
+void FollowProfile(DeviceSession& session, int profile) {
+    if (session.currentProfile.Change(profile) && session.listener)
+        session.listener->OnCurrentProfileChanged(profile);
+}
+
 void MakeProfileCurrent(DeviceSession& session, int profile) {
     if (!ValidProfile(profile)) return;
-    session.currentProfile = profile;
     session.store->SetActiveProfile(profile);
+    FollowProfile(session, profile);
 }
 
 void BeginReadAll(DeviceSession& session) {
     SettingsDatabase& store = *session.store;
     store.EnsureProfiles();
     int active = store.GetActiveProfile();
-    if (ValidProfile(active)) session.currentProfile = active;
+    FollowProfile(session, active);
     session.mouseConnected = false;
 }
 

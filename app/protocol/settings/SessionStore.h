@@ -22,8 +22,11 @@ void StorePerformance(DeviceSession& session, const codec::PerformanceReadBack& 
 // Each value the mouse reported out of range goes to the debug trace; none is stored.
 void TraceRejected(const codec::Rejections& rejected, const char* source);
 
-// Makes `profile` (1-5) the session's and the store's current profile.
+// Makes `profile` (1-5) the session's and the store's current profile; the
+// listener hears of it when the session's changed.
 void MakeProfileCurrent(DeviceSession& session, int profile);
+// The same for the session alone, for a profile the store already holds as active.
+void FollowProfile(DeviceSession& session, int profile);
 
 // Step 1 of reading everything: the profile table exists, its current profile is
 // the session's, and the mouse counts as not connected until it says otherwise.

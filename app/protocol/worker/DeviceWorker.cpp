@@ -26,16 +26,9 @@ bool DeviceWorker::QueueDeviceChange(const CString& path, DeviceChange change) {
     return Queue(task);
 }
 
-void DeviceWorker::SetCurrentProfile(int profile) {
-    if (profile < 1 || profile > 5) return;
-    std::lock_guard<std::mutex> lock(m_profileLock);
-    m_uiProfile = profile;
-}
+void DeviceWorker::SetCurrentProfile(int profile) { m_session.currentProfile.Change(profile); }
 
-int DeviceWorker::CurrentProfile() const {
-    std::lock_guard<std::mutex> lock(m_profileLock);
-    return m_uiProfile;
-}
+int DeviceWorker::CurrentProfile() const { return m_session.currentProfile; }
 
 void DeviceWorker::Run() {
     RaisedTimerResolution raised(m_resolution);
@@ -78,8 +71,6 @@ bool DeviceWorker::ReadEverything() {
     if (!m_tracker.DevicePresent()) return false;
     DeviceDialect& dialect = Dialect();
     bool ok = dialect.ReadEverything(m_session);
-    // A read may have learnt the mouse's current profile; the window follows it.
-    SetCurrentProfile(m_session.currentProfile);
     if (ok && m_hooks.versionCheck) m_hooks.versionCheck(dialect, m_session);
     return ok;
 }
@@ -101,16 +92,13 @@ bool DeviceWorker::ChangeModel(int deviceType) {
 }
 
 void DeviceWorker::Poll() {
-    m_session.currentProfile = CurrentProfile();
     m_session.reconnectWanted = false;
     Dialect().PollNotifications(m_session);
-    SetCurrentProfile(m_session.currentProfile);
     if (m_session.reconnectWanted && m_queue.PushIfEmpty(DeviceTask{kTaskReconnectArrival}))
         DebugTrace("re-read after a notification failed: reconnecting");
 }
 
 bool DeviceWorker::Perform(const DeviceTask& task) {
-    m_session.currentProfile = task.profile >= 1 && task.profile <= 5 ? task.profile : CurrentProfile();
     m_session.lightMode = task.lightMode;
     switch (task.number) {
     case kTaskFirstRead:
@@ -127,6 +115,26 @@ bool DeviceWorker::Perform(const DeviceTask& task) {
         Pause(500);
         return ReadEverything() || !m_tracker.DevicePresent();
     case kTaskModelChange: return ChangeModel(task.deviceType);
+    case kTaskFactoryReset: return Dialect().FactoryReset(m_session);
+    case kTaskVersionCheck:
+        if (m_hooks.versionCheck) m_hooks.versionCheck(Dialect(), m_session);
+        return true;
+    default: break;
+    }
+    // The commands below carry no profile number: the mouse puts what they send
+    // into its current profile. A task queued for another profile (the user
+    // switched meanwhile) stays in the store, and goes out when that profile is
+    // applied.
+    if (task.profile >= 1 && task.profile <= 5 && task.profile != m_session.currentProfile) {
+        DebugTrace("device task %d for profile %d not sent: profile %d is current", task.number, task.profile,
+                   static_cast<int>(m_session.currentProfile));
+        return true;
+    }
+    return Send(task);
+}
+
+bool DeviceWorker::Send(const DeviceTask& task) {
+    switch (task.number) {
     case kTaskApplyProfile: return Dialect().ApplyProfile(m_session);
     case kTaskWriteButton: return Dialect().WriteButton(m_session, task.button);
     case kTaskRestoreButton: return Dialect().RestoreButton(m_session, task.button);
@@ -137,11 +145,7 @@ bool DeviceWorker::Perform(const DeviceTask& task) {
     case kTaskSleepTime: return Dialect().WriteSleepTime(m_session);
     case kTaskResponseTime: return Dialect().WriteResponseTime(m_session);
     case kTaskResetParts: return Dialect().ResetParts(m_session, task.resetMask);
-    case kTaskFactoryReset: return Dialect().FactoryReset(m_session);
     case kTaskApplyEverything: return Dialect().ApplyEverything(m_session);
-    case kTaskVersionCheck:
-        if (m_hooks.versionCheck) m_hooks.versionCheck(Dialect(), m_session);
-        return true;
     default: return true;  // numbers without a task do nothing
     }
 }

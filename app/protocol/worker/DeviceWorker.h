@@ -5,6 +5,7 @@
 // when nothing waits and a device is present it polls for notifications.
 // Everything it has to show goes to the device-event listener, which the main
 // window implements by posting to its own thread.
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -47,6 +48,9 @@ public:
     // manager, which may be busy with a transfer for seconds; the worker matches
     // it, reconnects and tells the window through the listener.
     bool QueueDeviceChange(const CString& path, DeviceChange change);
+    // The mouse's current profile, shared with the worker: a switch sets it
+    // before it queues the apply-profile task; the worker changes it only when
+    // the mouse reports another one, and tells the listener.
     void SetCurrentProfile(int profile);
     int CurrentProfile() const;
     const DeviceTaskQueue& Tasks() const { return m_queue; }
@@ -57,10 +61,11 @@ public:
     // (mirevoctl). True when each of them succeeded.
     bool RunQueued();
     // True once the first read (task 1) succeeded; later task 1 requests do nothing.
-    bool FirstReadDone() const { return m_firstReadDone; }
+    bool FirstReadDone() const { return m_firstReadDone.load(); }
 
 private:
     bool Perform(const DeviceTask& task);
+    bool Send(const DeviceTask& task);
     bool ReadEverything();
     // True for a reconnect asked for without a notification, or one whose
     // interface concerns the current model (the tracker then notes its mode).
@@ -77,10 +82,8 @@ private:
     Hooks m_hooks;
     TimerResolution& m_resolution;
     DeviceTaskQueue m_queue;
-    DeviceSession m_session;          // worker thread only, except the profile below
-    mutable std::mutex m_profileLock;
-    int m_uiProfile = 1;              // the main window's current profile, as the UI thread set it
+    DeviceSession m_session;          // worker thread only, except its current profile
     std::unique_ptr<DeviceDialect> m_dialect;
     int m_dialectType = 0;
-    bool m_firstReadDone = false;
+    std::atomic<bool> m_firstReadDone{false};
 };

@@ -205,6 +205,53 @@ TEST_P(NodicTaskTest, MacrosGoToTheProfilesTableBeforeTheButtonThatPlaysThem) {
     EXPECT_EQ(Flash(0).macroTable.size(), table.size());
 }
 
+// A profile import stores the file's values and then applies everything: the
+// system block the mouse reports is only the frame for them, never stored over them.
+TEST_P(NodicTaskTest, ApplyingEverythingSendsTheStoredSystemValues) {
+    Use(GetParam());
+    auto& system = Flash().system;
+    system[8 - 4] = 1;
+    system[9 - 4] = 4;
+    system[14 - 4] = 0;
+    store.SetConfigValue(1, ck::kReportRate, 6);
+    store.SetConfigValue(1, ck::kResponseTime, 9);
+    store.SetConfigValue(1, ck::kScrollFlag, 2);
+    ASSERT_TRUE(dialect->ApplyEverything(session));
+    EXPECT_EQ((std::vector<int>{system[8 - 4], system[9 - 4], system[14 - 4]}), (std::vector<int>{6, 9, 1}));
+    EXPECT_EQ(Config(ck::kReportRate), 6);
+    EXPECT_EQ(Heads().back(), StateQuery());
+}
+
+// The mouse keeps its blocks per profile: after a switch, each write is laid over
+// the new profile's own block, so bytes the program does not know (and the other
+// buttons) stay that profile's.
+TEST_P(NodicTaskTest, AfterASwitchEveryBlockIsThatProfilesOwn) {
+    Use(GetParam());
+    ReadFirst();
+    Flash(1).system[12 - 4] = 0x33;
+    Flash(1).sensor[9 - 4] = 0x44;
+    Flash(1).buttons[4 * 7] = 0x0C;
+    session.currentProfile = 2;
+    ASSERT_TRUE(dialect->ApplyProfile(session));
+    KeyAssignment k;
+    k.profile = 2; k.key_code = 1; k.macro_type = 2; k.macro_value = 0x04; k.macro_value2 = 1;
+    store.SaveKeyAssignment(k);
+    const struct {
+        const char* task;
+        std::function<bool()> run;
+        std::function<int()> kept;
+        int value;
+    } rows[] = {
+        {"report rate", [&] { return dialect->WriteReportRate(session); }, [&] { return Flash(1).system[12 - 4]; }, 0x33},
+        {"DPI", [&] { return dialect->WriteDpi(session); }, [&] { return Flash(1).sensor[9 - 4]; }, 0x44},
+        {"button", [&] { return dialect->WriteButton(session, 1); }, [&] { return Flash(1).buttons[4 * 7]; }, 0x0C},
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(row.run()) << row.task;
+        EXPECT_EQ(row.kept(), row.value) << row.task;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Connections, NodicTaskTest, ::testing::ValuesIn(kConnections));
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "HidTestBed.h"
 #include "SettingsDatabase.h"
 #include "StopSignal.h"
+#include "settings/SessionStore.h"
 
 using namespace testbed;
 
@@ -30,6 +32,8 @@ struct Calls {
     std::vector<int> dialectsMade;
     bool failReads = false;
     bool wantReconnect = false;
+    int reportedProfile = 0;                 // a poll hears the mouse report this profile
+    std::function<void()> duringPoll;        // what another thread does while a poll runs
     int longWaitMs = 0;                      // an operation that waits this long on the clock
     std::atomic<bool> waitInterrupted{false};
     std::atomic<bool> waiting{false};
@@ -57,6 +61,8 @@ public:
     bool ApplyEverything(DeviceSession& s) override { return Note("everything", s); }
     bool PollNotifications(DeviceSession& s) override {
         s.reconnectWanted = m_calls.wantReconnect;
+        if (m_calls.duringPoll) m_calls.duringPoll();
+        if (m_calls.reportedProfile) settings::FollowProfile(s, m_calls.reportedProfile);
         return Note("poll", s);
     }
 
@@ -87,8 +93,10 @@ struct Listener : DeviceEventListener {
     void OnPagesEnabled(bool) override {}
     void OnReloadPage(DevicePage) override {}
     void OnModelReadFinished(bool ok) override { finished.push_back(ok); }
+    void OnCurrentProfileChanged(int profile) override { profiles.push_back(profile); }
     std::vector<bool> finished;
     std::vector<int> texts;
+    std::vector<int> profiles;
 };
 
 // A transfer in progress on another thread: it holds the HID manager until let go.
@@ -194,9 +202,10 @@ TEST(DeviceTaskQueueTest, ReconnectsAndModelChangesDoNotPileUp) {
     EXPECT_FALSE(queue.Pop().has_value());
 }
 
-// Each task runs with the profile, button, mask and mode it was queued with,
-// whatever the window did in between.
-TEST_F(DeviceWorkerTest, TasksRunInOrderWithWhatTheyWereQueuedWith) {
+// Each task runs with the button, mask and mode it was queued with. What it
+// sends lands in the mouse's current profile, so a task queued for a profile
+// that is no longer current stays in the store until that profile is applied.
+TEST_F(DeviceWorkerTest, TasksRunInOrderAndSendOnlyForTheCurrentProfile) {
     worker->SetCurrentProfile(2);
     worker->Queue({kTaskDpi});
     worker->Queue({kTaskRestoreButton, 0, 3});
@@ -211,16 +220,35 @@ TEST_F(DeviceWorkerTest, TasksRunInOrderWithWhatTheyWereQueuedWith) {
     worker->Queue({kTaskReportRate});
     worker->Queue({kTaskSensor});
     worker->Queue({kTaskResponseTime});
-    worker->Queue({kTaskFactoryReset});
     worker->Queue({kTaskApplyEverything});
-    worker->SetCurrentProfile(1);
+    worker->Queue({kTaskDpi, 2});
+    worker->Queue({kTaskFactoryReset, 2});  // the whole mouse, whatever its profile
     RunAll();
-    EXPECT_EQ(calls.list, (std::vector<std::string>{"dpi p2 m101", "restore 3 p2 m101", "button 4 p3 m101",
-                                                   "reset 1 p3 m101", "reset 4 p3 m101", "light 2 p3 m101",
-                                                   "apply p5 m101", "sleep p3 m101", "rate p3 m101",
-                                                   "sensor p3 m101", "response p3 m101", "factory p3 m101",
-                                                   "everything p3 m101"}));
+    EXPECT_EQ(calls.list, (std::vector<std::string>{"button 4 p3 m101", "reset 1 p3 m101", "reset 4 p3 m101",
+                                                   "light 2 p3 m101", "sleep p3 m101", "rate p3 m101",
+                                                   "sensor p3 m101", "response p3 m101", "everything p3 m101",
+                                                   "factory p3 m101"}));
     EXPECT_EQ(calls.dialectsMade, std::vector<int>{kArvoF1});
+}
+
+// The current profile is one value: a poll that runs while the window switches
+// does not put the old profile back, and a profile the mouse reports is taken
+// and told to the window.
+TEST_F(DeviceWorkerTest, APollNeverUndoesASwitchAndReportsTheMousesOwn) {
+    calls.duringPoll = [this] { worker->SetCurrentProfile(3); };
+    worker->Run();
+    EXPECT_EQ(worker->CurrentProfile(), 3);
+    worker->Queue({kTaskDpi});
+    worker->Run();
+    EXPECT_EQ(calls.list.back(), "dpi p3 m101");
+    EXPECT_TRUE(listener.profiles.empty()) << "the window made that switch itself";
+
+    calls.duringPoll = nullptr;
+    calls.reportedProfile = 4;
+    worker->Run();
+    worker->Run();
+    EXPECT_EQ(worker->CurrentProfile(), 4);
+    EXPECT_EQ(listener.profiles, std::vector<int>{4}) << "told once, when it changed";
 }
 
 TEST_F(DeviceWorkerTest, TheFirstReadRunsUntilItSucceedsAndThenNeverAgain) {
