@@ -10,6 +10,8 @@ enum ConnectionMode {
     kModeReceiver3 = 4,  // 2.4 GHz receiver, third variant
 };
 
+inline bool IsReceiverMode(int mode) { return mode == kModeReceiver || mode == kModeReceiver2 || mode == kModeReceiver3; }
+
 struct DeviceModeEntry {
     CString name;           // model name shown in the model selector
     int device_type = 0;    // model identifier; ties interfaces, entries and the database together

@@ -7,7 +7,6 @@ namespace {
 // Preference among the interfaces of the current model: cable, Bluetooth, then the receivers.
 constexpr int kChoiceOrder[] = {kModeWired, kModeBluetooth, kModeReceiver3, kModeReceiver, kModeReceiver2};
 
-bool IsReceiverMode(int mode) { return mode == kModeReceiver || mode == kModeReceiver2 || mode == kModeReceiver3; }
 
 }  // namespace
 

@@ -22,7 +22,6 @@ std::string Upper(const char* text) {
     return s;
 }
 
-bool IsReceiverMode(int mode) { return mode == kModeReceiver || mode == kModeReceiver2 || mode == kModeReceiver3; }
 
 ReceiverPairInfo ParsePair(const std::uint8_t* r) {
     ReceiverPairInfo info;

@@ -4,6 +4,7 @@
 // transfer waits on it; dialects build every exchange on it.
 #include <cstdint>
 
+#include "DeviceModeEntry.h"
 #include "HidDeviceManager.h"
 #include "HidPort.h"
 #include "Lock.h"
@@ -20,7 +21,7 @@ public:
     HidPort& Port() { return m_port; }
     // ConnectionMode of the active interface; -1 when there is none.
     int Mode() const { return m_mode; }
-    bool OverReceiver() const { return m_mode == 1 || m_mode == 3 || m_mode == 4; }
+    bool OverReceiver() const { return IsReceiverMode(m_mode); }
     // Keeps a notification read while waiting for something else, for the next poll.
     void HandOn(const std::uint8_t* report, int length) { m_manager.HandOnNotification(report, length); }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "ConnectionSlots.h"
 #include "ProtocolFamily.h"
 
 namespace {
@@ -41,29 +40,6 @@ TEST(DialectIdsTest, ReportIdsPerDialect) {
     EXPECT_EQ(IdsOf(ProtocolFamily::kOutputReport).bulk, 0xB3);
     EXPECT_TRUE(IsDialectBoundary(300));
     EXPECT_FALSE(IsDialectBoundary(301));
-}
-
-struct SlotCase {
-    int mode;
-    unsigned char expected[5];
-    bool filled;
-};
-
-TEST(ConnectionSlotsTest, ValueGoesToTheSlotOfTheConnection) {
-    const SlotCase cases[] = {
-        {0, {0x51, 0x40, 3, 0xFF, 0xFF}, true},
-        {1, {0x51, 0x40, 0xFF, 3, 0xFF}, true},
-        {3, {0x51, 0x40, 0xFF, 3, 0xFF}, true},
-        {4, {0x51, 0x40, 0xFF, 3, 0xFF}, true},
-        {2, {0x51, 0x40, 0xFF, 0xFF, 3}, true},
-        {-1, {0x51, 0x40, 0, 0, 0}, false},
-        {5, {0x51, 0x40, 0, 0, 0}, false},
-    };
-    for (const SlotCase& c : cases) {
-        unsigned char packet[21] = {0x51, 0x40};
-        EXPECT_EQ(FillConnectionSlots(packet, c.mode, 3), c.filled) << c.mode;
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(packet[i], c.expected[i]) << "mode " << c.mode << " byte " << i;
-    }
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "ButtonCode.h"
 #include "ButtonPackets.h"
 #include "ButtonWording.h"
-#include "Clock.h"
+#include "Waits.h"
 #include "DebugTrace.h"
 #include "MacroBody.h"
 #include "MacroNames.h"
@@ -38,10 +38,6 @@ bool Read(const ButtonTransfers& t, codec::Packet& packet, const char* what, int
     return false;
 }
 
-void PauseBeforeStep(const ButtonTransfers& t) {
-    if (t.macroStepWaitMs > 0) Clock::Get().SleepMs(static_cast<std::uint32_t>(t.macroStepWaitMs));
-}
-
 bool UploadMacro(const ButtonTransfers& t, SettingsDatabase& store, int button, int macroId) {
     MacroHeader header;
     if (!store.GetMacro(macroId, header)) {
@@ -60,16 +56,16 @@ bool UploadMacro(const ButtonTransfers& t, SettingsDatabase& store, int button, 
     }
     std::vector<codec::Packet> packets = codec::MacroBodyPackets(t.dialect, button, body.bytes);
     bool ok = true;
-    PauseBeforeStep(t);
+    WaitMs(t.macroStepWaitMs);
     for (std::size_t i = 0; i < packets.size(); ++i) {
         const codec::Packet& packet = packets[i];
         bool last = i + 1 == packets.size();
-        if (packet[1] == kOutputChunkCommand) Clock::Get().SleepMs(kOutputChunkWaitMs);
+        if (packet[1] == kOutputChunkCommand) WaitMs(kOutputChunkWaitMs);
         // Only the last piece of a feature-dialect macro is confirmed.
         ok = Send(last ? t.confirmed : t.unconfirmed, packet, "macro", button) && ok;
     }
     codec::Packet name = codec::MacroNamePacket(t.dialect, button, header.name, CurrentButtonWording().Naming());
-    PauseBeforeStep(t);
+    WaitMs(t.macroStepWaitMs);
     return Send(t.confirmed, name, "macro name", button) && ok;
 }
 

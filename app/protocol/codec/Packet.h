@@ -53,6 +53,8 @@ public:
     const std::uint8_t* data() const { return m_bytes.data(); }
     std::size_t size() const { return m_size; }
     Bytes bytes() const { return Bytes(m_bytes.data(), m_size); }
+    // The packet as a transfer fills it with an answer.
+    std::span<std::uint8_t> writable() { return {m_bytes.data(), m_size}; }
 
     std::uint8_t operator[](std::size_t i) const { return i < m_size ? m_bytes[i] : 0; }
     // Writes past the writable end are ignored, so no builder can overrun the packet.

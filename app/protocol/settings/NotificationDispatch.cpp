@@ -1,6 +1,7 @@
 #include "NotificationDispatch.h"
 
 #include "DeviceEvents.h"
+#include "DeviceModeEntry.h"
 #include "HidDeviceManager.h"
 #include "PerformanceConfig.h"
 #include "SessionStore.h"
@@ -40,7 +41,7 @@ bool HandleState(DeviceSession& session, HidDeviceManager& manager, const codec:
     session.workMode = state.workMode;
     session.mouseConnected = state.connected;
     TellStatus(session, ConnectionTextFor(state.workMode, state.connected));
-    bool receiver = state.workMode == 1 || state.workMode == 3 || state.workMode == 4;
+    bool receiver = IsReceiverMode(state.workMode);
     if (receiver) manager.SetOnline(session.deviceType, state.workMode, state.connected ? 1 : 0);
     if ((receiver || state.workMode == 2) && !state.connected) {
         TellBattery(session, 0, kBatteryCleared);
@@ -50,11 +51,7 @@ bool HandleState(DeviceSession& session, HidDeviceManager& manager, const codec:
     TellPagesEnabled(session, true);
     if (state.workMode != previousMode || state.connected != previousConnected) return reread(true);
 
-    if (state.battery) {
-        session.battery = state.battery->level;
-        session.charging = state.battery->charging;
-        TellBattery(session, session.battery, session.charging ? 1 : 0);
-    }
+    if (state.battery) StoreBattery(session, *state.battery);
     if (state.dpiLevel) StoreIfChanged(session, codec::keys::kDpiIndex, *state.dpiLevel);
     if (state.rateCode) StoreIfChanged(session, codec::keys::kReportRate, *state.rateCode);
     return true;

@@ -84,6 +84,12 @@ void TellBattery(DeviceSession& session, int level, int state) {
     if (session.listener) session.listener->OnBattery(level, state);
 }
 
+void StoreBattery(DeviceSession& session, const codec::BatteryState& battery) {
+    session.battery = battery.level;
+    session.charging = battery.charging;
+    TellBattery(session, session.battery, session.charging ? 1 : 0);
+}
+
 void TellPagesEnabled(DeviceSession& session, bool enabled) {
     if (session.listener) session.listener->OnPagesEnabled(enabled);
 }

@@ -44,6 +44,8 @@ int LightModeOfTask(DeviceSession& session);
 // Listener calls that do nothing when nobody listens.
 void TellStatus(DeviceSession& session, int textId);
 void TellBattery(DeviceSession& session, int level, int state);
+// Keeps what the mouse reported of its battery and shows it.
+void StoreBattery(DeviceSession& session, const codec::BatteryState& battery);
 void TellPagesEnabled(DeviceSession& session, bool enabled);
 void TellReload(DeviceSession& session, DevicePage page);
 // The key, macro, performance and (with lighting) lighting pages.

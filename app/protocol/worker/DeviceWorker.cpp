@@ -1,6 +1,6 @@
 #include "DeviceWorker.h"
 
-#include "Clock.h"
+#include "Waits.h"
 #include "DebugTrace.h"
 #include "SettingsDatabase.h"
 
@@ -62,8 +62,6 @@ DeviceDialect& DeviceWorker::Dialect() {
     return *m_dialect;
 }
 
-void DeviceWorker::Pause(int ms) { Clock::Get().SleepMs(static_cast<std::uint32_t>(ms)); }
-
 // Refreshes the connection first, as every read-all does; nothing is read
 // when no interface of the model is there.
 bool DeviceWorker::ReadEverything() {
@@ -87,7 +85,7 @@ bool DeviceWorker::ChangeModel(int deviceType) {
     m_session.mouseConnected = false;
     bool ok = ReadEverything();
     m_listener.OnModelReadFinished(ok);
-    Pause(100);
+    WaitMs(100);
     return ok;
 }
 
@@ -107,12 +105,12 @@ bool DeviceWorker::Perform(const DeviceTask& task) {
         return m_firstReadDone;
     case kTaskReconnectArrival:
         if (!ConcernsTheModel(task, DeviceChange::kArrival)) return true;
-        Pause(1000);
+        WaitMs(1000);
         return ReadEverything();
     case kTaskReconnectRemoval:
         // Reads what is still reachable; a mouse that went away entirely is no failure.
         if (!ConcernsTheModel(task, DeviceChange::kRemoval)) return true;
-        Pause(500);
+        WaitMs(500);
         return ReadEverything() || !m_tracker.DevicePresent();
     case kTaskModelChange: return ChangeModel(task.deviceType);
     case kTaskFactoryReset: return Dialect().FactoryReset(m_session);

@@ -74,7 +74,6 @@ private:
     void Poll();
     // The dialect of the tracker's current model, made anew when the model changed.
     DeviceDialect& Dialect();
-    void Pause(int ms);
 
     HidDeviceManager& m_manager;
     ConnectionTracker& m_tracker;

@@ -1,6 +1,6 @@
 #include "NodicDialect.h"
 
-#include "Clock.h"
+#include "Waits.h"
 #include "HidLink.h"
 #include "NodicFrame.h"
 
@@ -26,14 +26,14 @@ NodicReply NodicDialect::Exchange(const NodicFrameBytes& request) {
 NodicReply NodicDialect::Read(const NodicFrameBytes& request, int minData) {
     NodicReply reply = Exchange(request);
     if (reply.Valid(minData)) return reply;
-    Clock::Get().SleepMs(100);
+    WaitMs(100);
     return Exchange(request);
 }
 
 NodicReply NodicDialect::Write(const NodicFrameBytes& request, std::uint8_t expected, int resendAfterMs) {
     NodicReply reply = Exchange(request);
     if (reply.Accepted(expected)) return reply;
-    if (resendAfterMs > 0) Clock::Get().SleepMs(static_cast<std::uint32_t>(resendAfterMs));
+    WaitMs(resendAfterMs);
     return Exchange(request);
 }
 

@@ -3,13 +3,14 @@
 // transfer the command table names; reads store what passed its checks.
 #include <vector>
 
-#include "Clock.h"
+#include "DeviceModeEntry.h"
 #include "FeatureDialect.h"
 #include "HidDeviceManager.h"
 #include "LightingCodec.h"
 #include "PerformancePackets.h"
 #include "SettingsDatabase.h"
 #include "StatusCodec.h"
+#include "Waits.h"
 #include "WholeProfile.h"
 #include "settings/NotificationDispatch.h"
 #include "settings/SessionStore.h"
@@ -19,15 +20,8 @@ using namespace settings;
 namespace {
 
 constexpr codec::Dialect kDialect = codec::Dialect::kFeature;
-constexpr std::uint64_t kPollIntervalMs = 200;
 constexpr int kButtonEncodeWaitMs = 10;
 constexpr int kLightingAfterProfileMs = 1000;
-
-void Wait(int ms) { Clock::Get().SleepMs(static_cast<std::uint32_t>(ms)); }
-
-std::span<std::uint8_t> Writable(codec::Packet& packet) { return {packet.data(), packet.size()}; }
-
-bool OverReceiver(int mode) { return mode == 1 || mode == 3 || mode == 4; }
 
 // Buttons whose code goes into the whole-profile packet's table; the task waits
 // before encoding each.
@@ -43,64 +37,40 @@ int EncodedButtons(const std::vector<KeyAssignment>& buttons) {
 
 }  // namespace
 
-bool FeatureDialect::WriteDpi(DeviceSession& session) {
-    std::optional<codec::Link> link = codec::LinkOfMode(m_manager.ConnectMode());
-    if (!session.store || !link) return false;
-    return Fire(codec::DpiPacket(kDialect, *link, StoredPerformance(session).dpi).bytes());
+settings::SettingsTransfers FeatureDialect::SettingsTransfersOf() {
+    settings::SettingsTransfers t;
+    t.dialect = kDialect;
+    t.connectMode = m_manager.ConnectMode();
+    t.plain = [this](codec::Bytes packet) { return Fire(packet); };
+    t.confirmed = [this](codec::Bytes packet) { return WriteConfirmed(packet); };
+    t.sensor = [this](codec::Bytes packet) { return WriteConfirmedRepeated(packet); };
+    return t;
 }
 
-bool FeatureDialect::WriteReportRate(DeviceSession& session) {
-    std::optional<codec::Link> link = codec::LinkOfMode(m_manager.ConnectMode());
-    if (!session.store || !link) return false;
-    return Fire(codec::ReportRatePacket(kDialect, *link, StoredPerformance(session).reportRate).bytes());
-}
+bool FeatureDialect::WriteDpi(DeviceSession& session) { return SendDpi(SettingsTransfersOf(), session); }
 
-bool FeatureDialect::WriteSensor(DeviceSession& session) {
-    if (!session.store) return false;
-    return WriteConfirmedRepeated(codec::SensorPacket(kDialect, StoredPerformance(session).sensor).bytes());
-}
+bool FeatureDialect::WriteReportRate(DeviceSession& session) { return SendReportRate(SettingsTransfersOf(), session); }
+
+bool FeatureDialect::WriteSensor(DeviceSession& session) { return SendSensor(SettingsTransfersOf(), session); }
 
 bool FeatureDialect::WriteResponseTime(DeviceSession& session) {
-    if (!session.store) return false;
-    return Fire(codec::ResponseTimePacket(kDialect, StoredPerformance(session).responseTime).bytes());
+    return SendResponseTime(SettingsTransfersOf(), session);
 }
 
 // The feature dialect keeps no lighting sleep time: nothing to send.
 bool FeatureDialect::WriteSleepTime(DeviceSession&) { return true; }
 
 bool FeatureDialect::ResetParts(DeviceSession& session, int mask) {
-    if (!session.store) return false;
-    // A mouse that did not take the reset keeps its settings, and so does the store.
-    bool ok = Fire(codec::ResetPartsPacket(kDialect, mask).bytes());
-    if (ok) ResetStoredParts(session, mask);
-    return ok;
+    return SendResetParts(SettingsTransfersOf(), session, mask);
 }
 
-bool FeatureDialect::FactoryReset(DeviceSession& session) {
-    if (!session.store) return false;
-    bool ok = Fire(codec::FactoryResetPacket(kDialect).bytes());
-    TellReloadAll(session);
-    return ok;
-}
+bool FeatureDialect::FactoryReset(DeviceSession& session) { return SendFactoryReset(SettingsTransfersOf(), session); }
 
-// A failed packet does not stop the others: the mouse may still take the rest.
-bool FeatureDialect::WriteLighting(DeviceSession& session) {
-    if (!session.store) return false;
-    if (!session.hasLighting) return true;
-    int profile = session.currentProfile;
-    int mode = LightModeOfTask(session);
-    LightRecord record;
-    bool hasRecord = session.store->GetLight(profile, mode, record);
-    std::vector<codec::Packet> packets = codec::LightingPackets(kDialect, mode, hasRecord ? &record : nullptr);
-    if (packets.empty()) return false;
-    bool ok = true;
-    for (const codec::Packet& packet : packets) ok = WriteConfirmed(packet.bytes()) && ok;
-    return ok;
-}
+bool FeatureDialect::WriteLighting(DeviceSession& session) { return SendLighting(SettingsTransfersOf(), session); }
 
 bool FeatureDialect::ReadLighting(DeviceSession& session) {
     codec::Packet mode = codec::ReadLightingRequest(codec::LightRead::kMode);
-    if (!Read(Writable(mode))) return false;
+    if (!Read(mode.writable())) return false;
     if (std::optional<int> active = codec::DecodeActiveLightMode(mode.bytes()))
         session.store->SetActiveLightMode(session.currentProfile, *active);
 
@@ -110,7 +80,7 @@ bool FeatureDialect::ReadLighting(DeviceSession& session) {
                                            codec::LightRead::kColourHigh};
     for (codec::LightRead read : valueReads) {
         codec::Packet request = codec::ReadLightingRequest(read);
-        if (!Read(Writable(request))) return false;
+        if (!Read(request.writable())) return false;
         std::optional<codec::LightModeBytes> values = codec::DecodeLightModeBytes(request.bytes());
         if (!values) return false;
         switch (read) {
@@ -127,23 +97,19 @@ bool FeatureDialect::ReadLighting(DeviceSession& session) {
 
 bool FeatureDialect::ReadStateAndPerformance(DeviceSession& session) {
     codec::Packet stateRequest = codec::ReadDeviceStateRequest();
-    if (!ReadBack(Writable(stateRequest))) return false;
+    if (!ReadBack(stateRequest.writable())) return false;
     std::optional<codec::DeviceState> state = codec::DecodeDeviceState(stateRequest.bytes());
     if (!state) return false;
     if (state->workMode) session.workMode = *state->workMode;
     session.mouseConnected = state->connected;
     if (state->workMode) TellStatus(session, ConnectionTextFor(*state->workMode, state->connected));
-    if (state->battery) {
-        session.battery = state->battery->level;
-        session.charging = state->battery->charging;
-        TellBattery(session, session.battery, session.charging ? 1 : 0);
-    }
+    if (state->battery) StoreBattery(session, *state->battery);
     // A receiver whose mouse is away has nothing more to tell.
-    if (OverReceiver(m_manager.ConnectMode()) && !state->connected) return false;
+    if (IsReceiverMode(m_manager.ConnectMode()) && !state->connected) return false;
 
     bool ok = true;
     codec::Packet performance = codec::ReadPerformanceRequest(kDialect);
-    if (ReadBack(Writable(performance))) {
+    if (ReadBack(performance.writable())) {
         std::optional<codec::PerformanceReadBack> values =
             codec::DecodePerformance(kDialect, performance.bytes(), session.workMode, StoredLevelCount(session));
         if (values) StorePerformance(session, *values);
@@ -175,15 +141,13 @@ bool FeatureDialect::ReadEverything(DeviceSession& session) {
 
 bool FeatureDialect::ApplyProfile(DeviceSession& session) {
     if (!session.store) return false;
-    TellReload(session, DevicePage::kKeys);
-    TellReload(session, DevicePage::kPerformance);
-    if (session.hasLighting) TellReload(session, DevicePage::kLighting);
+    TellProfilePagesReload(session);
     std::vector<KeyAssignment> buttons;
     session.store->ListKeyAssignments(session.currentProfile, 0, buttons);
     std::optional<codec::WholeProfile> whole =
         codec::BuildWholeProfile(session.currentProfile, StoredPerformance(session), buttons);
     if (!whole) return false;
-    for (int i = EncodedButtons(buttons); i > 0; --i) Wait(kButtonEncodeWaitMs);
+    for (int i = EncodedButtons(buttons); i > 0; --i) WaitMs(kButtonEncodeWaitMs);
     bool ok = Fire(whole->packet.bytes());
     // Macros, and the functions the table cannot carry or had no slot left for.
     for (const codec::ProfileFollowUp& followUp : whole->followUps) {
@@ -191,11 +155,11 @@ bool FeatureDialect::ApplyProfile(DeviceSession& session) {
             ok = WriteButtonAfterProfile(session, followUp.button, kButtonEncodeWaitMs) && ok;
             continue;
         }
-        Wait(kButtonEncodeWaitMs);
+        WaitMs(kButtonEncodeWaitMs);
         ok = WriteButton(session, followUp.button) && ok;
     }
     if (session.hasLighting) {
-        Wait(kLightingAfterProfileMs);
+        WaitMs(kLightingAfterProfileMs);
         ok = WriteLighting(session) && ok;
     }
     return ok;
@@ -207,14 +171,11 @@ bool FeatureDialect::ApplyEverything(DeviceSession&) { return true; }
 
 bool FeatureDialect::PollNotifications(DeviceSession& session) {
     if (!session.store) return false;
-    std::uint64_t now = Clock::Get().NowMs();
-    if (m_polled && now - m_lastPollMs < kPollIntervalMs) return true;
-    m_polled = true;
-    m_lastPollMs = now;
+    if (!m_pollPacing.Due()) return true;
     // Through the manager, which also listens to the receivers when no interface is
     // active, so a mouse that slept at enumeration is heard when it wakes.
     codec::Packet report(codec::kFeatureNotifyId, 0, codec::kShortLength);
-    if (!m_manager.ReadStatusReport(Writable(report))) return false;
+    if (!m_manager.ReadStatusReport(report.writable())) return false;
     // Both re-reads run as one read sequence: over a receiver its reads follow one handshake.
     bool ok = DispatchNotification(session, m_manager, kDialect, report.bytes(), [this, &session](bool) {
         ReadSequence sequence(*this);

@@ -12,11 +12,6 @@
 
 namespace {
 
-nodic::Answer AnswerOfReply(const NodicReply& reply) {
-    if (!reply.arrived) return nodic::Answer{};
-    return nodic::AnswerOf(nodic::Bytes(reply.frame));
-}
-
 std::vector<KeyAssignment> Assignments(DeviceSession& s) {
     std::vector<KeyAssignment> records;
     s.store->ListKeyAssignments(s.currentProfile, 0, records);

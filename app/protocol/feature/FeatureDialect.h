@@ -11,6 +11,7 @@
 #include <span>
 
 #include "DeviceDialect.h"
+#include "settings/SettingsSequences.h"
 
 class HidLink;
 
@@ -56,8 +57,9 @@ public:
     bool ReadStateAndPerformance(DeviceSession& session);
 
 private:
-    std::uint64_t m_lastPollMs = 0;
-    bool m_polled = false;
+    // The transfers this dialect lends the shared settings commands.
+    settings::SettingsTransfers SettingsTransfersOf();
+    settings::PollPacing m_pollPacing;
 
 public:
 

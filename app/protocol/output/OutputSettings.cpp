@@ -3,12 +3,12 @@
 // profile, the performance block and the battery together.
 #include <vector>
 
-#include "Clock.h"
 #include "HidDeviceManager.h"
 #include "LightingCodec.h"
 #include "OutputDialect.h"
 #include "PerformancePackets.h"
 #include "SettingsDatabase.h"
+#include "Waits.h"
 #include "settings/NotificationDispatch.h"
 #include "settings/SessionStore.h"
 
@@ -17,37 +17,29 @@ using namespace settings;
 namespace {
 
 constexpr codec::Dialect kDialect = codec::Dialect::kOutput;
-constexpr std::uint64_t kPollIntervalMs = 200;
 constexpr int kLightingAfterProfileMs = 1000;
 constexpr int kButtons = 18;
 
-void Wait(int ms) { Clock::Get().SleepMs(static_cast<std::uint32_t>(ms)); }
-
-std::span<std::uint8_t> Writable(codec::Packet& packet) { return {packet.data(), packet.size()}; }
-
 }  // namespace
 
-bool OutputDialect::WriteDpi(DeviceSession& session) {
-    std::optional<codec::Link> link = codec::LinkOfMode(m_manager.ConnectMode());
-    if (!session.store || !link) return false;
-    return Write(codec::DpiPacket(kDialect, *link, StoredPerformance(session).dpi).bytes());
+// Every command is one output report the mouse confirms over a receiver.
+settings::SettingsTransfers OutputDialect::SettingsTransfersOf() {
+    settings::SettingsTransfers t;
+    t.dialect = kDialect;
+    t.connectMode = m_manager.ConnectMode();
+    t.plain = [this](codec::Bytes packet) { return Write(packet); };
+    t.confirmed = t.plain;
+    t.sensor = t.plain;
+    return t;
 }
 
-bool OutputDialect::WriteReportRate(DeviceSession& session) {
-    std::optional<codec::Link> link = codec::LinkOfMode(m_manager.ConnectMode());
-    if (!session.store || !link) return false;
-    return Write(codec::ReportRatePacket(kDialect, *link, StoredPerformance(session).reportRate).bytes());
-}
+bool OutputDialect::WriteDpi(DeviceSession& session) { return SendDpi(SettingsTransfersOf(), session); }
 
-bool OutputDialect::WriteSensor(DeviceSession& session) {
-    if (!session.store) return false;
-    return Write(codec::SensorPacket(kDialect, StoredPerformance(session).sensor).bytes());
-}
+bool OutputDialect::WriteReportRate(DeviceSession& session) { return SendReportRate(SettingsTransfersOf(), session); }
 
-bool OutputDialect::WriteResponseTime(DeviceSession& session) {
-    if (!session.store) return false;
-    return Write(codec::ResponseTimePacket(kDialect, StoredPerformance(session).responseTime).bytes());
-}
+bool OutputDialect::WriteSensor(DeviceSession& session) { return SendSensor(SettingsTransfersOf(), session); }
+
+bool OutputDialect::WriteResponseTime(DeviceSession& session) { return SendResponseTime(SettingsTransfersOf(), session); }
 
 bool OutputDialect::WriteSleepTime(DeviceSession& session) {
     if (!session.store) return false;
@@ -55,37 +47,17 @@ bool OutputDialect::WriteSleepTime(DeviceSession& session) {
 }
 
 bool OutputDialect::ResetParts(DeviceSession& session, int mask) {
-    if (!session.store) return false;
-    // A mouse that did not take the reset keeps its settings, and so does the store.
-    bool ok = Write(codec::ResetPartsPacket(kDialect, mask).bytes());
-    if (ok) ResetStoredParts(session, mask);
-    return ok;
+    return SendResetParts(SettingsTransfersOf(), session, mask);
 }
 
-bool OutputDialect::FactoryReset(DeviceSession& session) {
-    if (!session.store) return false;
-    bool ok = Write(codec::FactoryResetPacket(kDialect).bytes());
-    TellReloadAll(session);
-    return ok;
-}
+bool OutputDialect::FactoryReset(DeviceSession& session) { return SendFactoryReset(SettingsTransfersOf(), session); }
 
-bool OutputDialect::WriteLighting(DeviceSession& session) {
-    if (!session.store) return false;
-    if (!session.hasLighting) return true;
-    int profile = session.currentProfile;
-    int mode = LightModeOfTask(session);
-    LightRecord record;
-    bool hasRecord = session.store->GetLight(profile, mode, record);
-    std::vector<codec::Packet> packets = codec::LightingPackets(kDialect, mode, hasRecord ? &record : nullptr);
-    bool ok = !packets.empty();
-    for (const codec::Packet& packet : packets) ok = Write(packet.bytes()) && ok;
-    return ok;
-}
+bool OutputDialect::WriteLighting(DeviceSession& session) { return SendLighting(SettingsTransfersOf(), session); }
 
 bool OutputDialect::ReadStateAndPerformance(DeviceSession& session) {
     int linkMode = m_manager.ConnectMode();
     codec::Packet request = codec::ReadPerformanceRequest(kDialect);
-    if (!Read(Writable(request))) return false;
+    if (!Read(request.writable())) return false;
     // The per-connection byte follows the work mode the mouse last reported; before
     // its first report, the connection the answer came by.
     int workMode = session.workMode >= 0 ? session.workMode : linkMode;
@@ -103,11 +75,7 @@ bool OutputDialect::ReadStateAndPerformance(DeviceSession& session) {
     // An answer over a receiver means its mouse is there.
     session.mouseConnected = true;
     TellStatus(session, ConnectionTextFor(linkMode, true));
-    if (values->battery) {
-        session.battery = values->battery->level;
-        session.charging = values->battery->charging;
-        TellBattery(session, session.battery, session.charging ? 1 : 0);
-    }
+    if (values->battery) StoreBattery(session, *values->battery);
     bool ok = true;
     if (session.modelsRead.insert(session.deviceType).second) ok = ReadButtonMap(session);
     TellReloadAll(session);
@@ -125,14 +93,12 @@ bool OutputDialect::ReadEverything(DeviceSession& session) {
 
 bool OutputDialect::ApplyProfile(DeviceSession& session) {
     if (!session.store) return false;
-    TellReload(session, DevicePage::kKeys);
-    TellReload(session, DevicePage::kPerformance);
-    if (session.hasLighting) TellReload(session, DevicePage::kLighting);
+    TellProfilePagesReload(session);
     std::optional<codec::Packet> select = codec::SelectProfilePacket(session.currentProfile);
     if (!select) return false;
     bool ok = Write(select->bytes());
     if (session.hasLighting) {
-        Wait(kLightingAfterProfileMs);
+        WaitMs(kLightingAfterProfileMs);
         ok = WriteLighting(session) && ok;
     }
     return ok;
@@ -142,9 +108,7 @@ bool OutputDialect::ApplyProfile(DeviceSession& session) {
 // does not give it; then every stored button and every setting is written.
 bool OutputDialect::ApplyEverything(DeviceSession& session) {
     if (!session.store) return false;
-    TellReload(session, DevicePage::kKeys);
-    TellReload(session, DevicePage::kPerformance);
-    if (session.hasLighting) TellReload(session, DevicePage::kLighting);
+    TellProfilePagesReload(session);
     bool ok = Write(codec::ResetPartsPacket(kDialect, codec::kResetButtons).bytes());
     std::vector<KeyAssignment> buttons;
     session.store->ListKeyAssignments(session.currentProfile, 0, buttons);
@@ -160,12 +124,9 @@ bool OutputDialect::ApplyEverything(DeviceSession& session) {
 
 bool OutputDialect::PollNotifications(DeviceSession& session) {
     if (!session.store) return false;
-    std::uint64_t now = Clock::Get().NowMs();
-    if (m_polled && now - m_lastPollMs < kPollIntervalMs) return true;
-    m_polled = true;
-    m_lastPollMs = now;
+    if (!m_pollPacing.Due()) return true;
     codec::Packet report(codec::kOutputNotifyId, 0, codec::kOutputLength);
-    if (!m_manager.ReadStatusReport(Writable(report))) return false;
+    if (!m_manager.ReadStatusReport(report.writable())) return false;
     bool ok = DispatchNotification(session, m_manager, kDialect, report.bytes(),
                                    [this, &session](bool) { return ReadStateAndPerformance(session); });
     if (!ok) session.reconnectWanted = true;

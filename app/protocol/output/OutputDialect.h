@@ -9,6 +9,7 @@
 #include <span>
 
 #include "DeviceDialect.h"
+#include "settings/SettingsSequences.h"
 
 class OutputDialect final : public DeviceDialect {
 public:
@@ -17,16 +18,11 @@ public:
     ProtocolFamily Family() const override { return ProtocolFamily::kOutputReport; }
     bool ReadStatus(DeviceStatus& status) override;
 
-    // Buttons and macros (OutputButtons.cpp).
-    // Task 6: the stored assignment of `button` in the current profile goes to the
-    // mouse, a macro as its body (chunked where long) and then its name. Also the
-    // way to write a button that has no slot in the whole-profile packet. Nothing
-    // stored: nothing sent. A macro that no longer exists is not written (traced).
+    // Buttons and macros (OutputButtons.cpp), through the sequences both dialects of
+    // the family share (buttons/ButtonSequences.h), every write confirmed.
     bool WriteButton(DeviceSession& session, int button) override;
-    // Task 7: the button takes its factory function again.
     bool RestoreButton(DeviceSession& session, int button) override;
-    // Part of a model's first read: the mouse's button map into the store's key
-    // assignments of the current profile (macros by name). A failed read stops it.
+    // The button map, as part of a model's first read.
     bool ReadButtonMap(DeviceSession& session);
 
     // Performance, lighting, status and notifications (OutputSettings.cpp).
@@ -46,8 +42,9 @@ public:
     bool ReadStateAndPerformance(DeviceSession& session);
 
 private:
-    std::uint64_t m_lastPollMs = 0;
-    bool m_polled = false;
+    // The transfers this dialect lends the shared settings commands.
+    settings::SettingsTransfers SettingsTransfersOf();
+    settings::PollPacing m_pollPacing;
 
 public:
 

@@ -13,6 +13,7 @@
 #include "NodicMouseState.h"
 #include "NodicSensorBlock.h"
 #include "NodicSystemBlock.h"
+#include "settings/SettingsSequences.h"
 
 class NodicDialect final : public DeviceDialect {
 public:
@@ -85,8 +86,7 @@ private:
     int m_highestRate = 0;
     int m_lightSpeed = 0;
     int m_lightBrightness = 0;
-    std::uint64_t m_lastPollMs = 0;
-    bool m_polledOnce = false;
+    settings::PollPacing m_pollPacing;
 
 public:
 

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-#include "Clock.h"
 #include "HidLink.h"
+#include "Waits.h"
 
 namespace {
 
 constexpr std::size_t kPayload = 64;
-
-void Wait(int ms) { Clock::Get().SleepMs(static_cast<std::uint32_t>(ms)); }
 
 bool Fits(std::size_t size) { return size >= 2 && size <= kMaxReportSize; }
 
@@ -30,15 +28,15 @@ bool OutputDialect::Write(std::span<const std::uint8_t> packet) {
     HidLink link(m_manager);
     if (!link || !Fits(packet.size()) || !Send(link, packet)) return false;
     for (int round = 0; round < 10; ++round) {
-        Wait(2);
+        WaitMs(2);
         if (link.Mode() == 0) return true;  // the cable needs no confirmation
-        Wait(5);
+        WaitMs(5);
         for (int attempt = 0; attempt < 10; ++attempt) {
             Report in;
             int n = link.Port().Read(in, 20);
             if (IsOutputAcknowledgement(in.data(), n)) return true;
             HandOn(link, in, n);
-            Wait(10);
+            WaitMs(10);
         }
     }
     return false;
@@ -48,7 +46,7 @@ bool OutputDialect::Read(std::span<std::uint8_t> packet) {
     HidLink link(m_manager);
     if (!link || !Fits(packet.size()) || !Send(link, packet)) return false;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        Wait(2);
+        WaitMs(2);
         Report in;
         int n = link.Port().Read(in, 15);
         if (n < 0) return false;

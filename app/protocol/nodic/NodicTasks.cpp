@@ -5,7 +5,6 @@
 // mouse that did not answer is never sent zeros in their place.
 #include "NodicDialect.h"
 
-#include "Clock.h"
 #include "LightDefaults.h"
 #include "NodicCommands.h"
 #include "NodicFrame.h"
@@ -13,6 +12,7 @@
 #include "NodicProfileReset.h"
 #include "NodicSettingsConfig.h"
 #include "SettingsDatabase.h"
+#include "Waits.h"
 #include "settings/SessionStore.h"
 
 namespace {
@@ -23,7 +23,6 @@ constexpr int kButtonResetPauseMs = 1000;
 constexpr int kFactoryResetPauseMs = 1500;
 constexpr int kApplyStepPauseMs = 2;
 constexpr int kApplyLightPauseMs = 200;
-constexpr std::uint64_t kPollIntervalMs = 200;
 constexpr int kResetButtonsBit = 0x01;
 constexpr int kResetLightingBit = 0x04;
 
@@ -41,11 +40,6 @@ NodicFrameBytes WriteFrame(const nodic::WriteCommand& c, bool routed, const std:
     return frame;
 }
 
-nodic::Answer AnswerOfReply(const NodicReply& reply) {
-    if (!reply.arrived) return nodic::Answer{};
-    return nodic::AnswerOf(nodic::Bytes(reply.frame));
-}
-
 codec::ConfigLookup ProfileValues(DeviceSession& s) {
     return [&s](const CString& key) -> std::optional<int> {
         int value = 0;
@@ -58,19 +52,6 @@ void StoreValues(DeviceSession& s, const std::vector<codec::ConfigValue>& values
     for (const codec::ConfigValue& v : values) s.store->SetConfigValue(s.currentProfile, v.key, v.value);
 }
 
-void Reload(DeviceSession& s, DevicePage page) {
-    if (s.listener) s.listener->OnReloadPage(page);
-}
-
-void ReloadAll(DeviceSession& s) {
-    Reload(s, DevicePage::kKeys);
-    Reload(s, DevicePage::kMacros);
-    Reload(s, DevicePage::kPerformance);
-    if (s.hasLighting) Reload(s, DevicePage::kLighting);
-}
-
-void Pause(int ms) { Clock::Get().SleepMs(static_cast<std::uint32_t>(ms)); }
-
 }  // namespace
 
 // --- the initial read ---
@@ -79,7 +60,7 @@ bool NodicDialect::ReadEverything(DeviceSession& session) {
     bool ok = ReadMouse(session);
     if (ok) {
         session.modelsRead.insert(session.deviceType);
-        ReloadAll(session);
+        settings::TellReloadAll(session);
     }
     // Whatever came of it, the read is over: the window stops waiting for it.
     if (session.listener) session.listener->OnModelReadFinished(ok);
@@ -176,7 +157,7 @@ bool NodicDialect::WriteSensorBlock(DeviceSession& session) {
     if (!m_sensorBlock) {
         NodicReply reply = Read(ReadFrame(nodic::command::kSensorBlock, Routed()), nodic::command::kSensorBlock.minAnswer);
         m_sensorBlock = nodic::SensorBlock::FromAnswer(AnswerOfReply(reply));
-        Pause(kRetryPauseMs);
+        WaitMs(kRetryPauseMs);
     }
     std::optional<nodic::SensorWrite> data =
         nodic::BuildSensorWrite(m_sensorBlock, nodic::SensorSettingsFromConfig(ProfileValues(session)));
@@ -235,9 +216,9 @@ bool NodicDialect::SelectProfile(DeviceSession& session) {
 }
 
 bool NodicDialect::ApplyProfile(DeviceSession& session) {
-    Reload(session, DevicePage::kKeys);
-    Reload(session, DevicePage::kPerformance);
-    if (session.hasLighting) Reload(session, DevicePage::kLighting);
+    settings::TellReload(session, DevicePage::kKeys);
+    settings::TellReload(session, DevicePage::kPerformance);
+    if (session.hasLighting) settings::TellReload(session, DevicePage::kLighting);
     return Tail(session, SelectProfile(session));
 }
 
@@ -265,8 +246,8 @@ bool NodicDialect::RestoreAllButtons(DeviceSession& session) {
     std::optional<nodic::TwoBytes> data = nodic::BuildRestoreButtons(nodic::kAllButtons);
     bool accepted = data && Write(WriteFrame(c, Routed(), *data), c.accepted, kRetryPauseMs).Accepted(c.accepted);
     m_buttonTable.reset();
-    Pause(kButtonResetPauseMs);
-    Reload(session, DevicePage::kKeys);
+    WaitMs(kButtonResetPauseMs);
+    settings::TellReload(session, DevicePage::kKeys);
     return accepted;
 }
 
@@ -286,7 +267,7 @@ bool NodicDialect::ResetLighting(DeviceSession& session) {
     if (!SendLightRecord(defaults[kDefaultActiveMode], kDefaultActiveMode)) return false;
     session.store->DeleteProfileLights(session.currentProfile);
     session.store->EnsureDefaultLights(session.currentProfile);
-    Reload(session, DevicePage::kLighting);
+    settings::TellReload(session, DevicePage::kLighting);
     return true;
 }
 
@@ -294,30 +275,30 @@ bool NodicDialect::FactoryReset(DeviceSession& session) {
     const nodic::WriteCommand& c = nodic::command::kFactoryReset;
     bool accepted = Write(WriteFrame(c, Routed(), nodic::BuildFactoryReset()), c.accepted, kRetryPauseMs)
                         .Accepted(c.accepted);
-    Pause(kFactoryResetPauseMs);
+    WaitMs(kFactoryResetPauseMs);
     m_buttonTable.reset();
     m_sensorBlock.reset();
-    ReloadAll(session);
+    settings::TellReloadAll(session);
     return Tail(session, accepted);
 }
 
 bool NodicDialect::ApplyEverything(DeviceSession& session) {
-    Reload(session, DevicePage::kKeys);
-    Reload(session, DevicePage::kPerformance);
-    if (session.hasLighting) Reload(session, DevicePage::kLighting);
+    settings::TellReload(session, DevicePage::kKeys);
+    settings::TellReload(session, DevicePage::kPerformance);
+    if (session.hasLighting) settings::TellReload(session, DevicePage::kLighting);
     bool ok = SelectProfile(session);
     ok = RestoreAllButtons(session) && ok;
     ok = UploadMacroTable(session) && ok;
     ok = WriteButtonTable(session) && ok;
     Poll(session, true);
     ok = WriteSensorBlock(session) && ok;
-    Pause(kApplyStepPauseMs);
+    WaitMs(kApplyStepPauseMs);
     ok = WriteSystemBlock(session) && ok;
-    Pause(kApplyStepPauseMs);
+    WaitMs(kApplyStepPauseMs);
     Poll(session, true);
     if (session.hasLighting) ok = SendLighting(session) && ok;
     // The longer wait is kept without lighting too: it is always safe before the query.
-    Pause(kApplyLightPauseMs);
+    WaitMs(kApplyLightPauseMs);
     // The state query without its own poll: the last poll was just made.
     Poll(session, true);
     const nodic::WriteCommand& q = nodic::command::kStateQuery;
@@ -334,7 +315,7 @@ bool NodicDialect::QueryState(DeviceSession& session) {
 }
 
 bool NodicDialect::Tail(DeviceSession& session, bool ok) {
-    Pause(kTailPauseMs);
+    WaitMs(kTailPauseMs);
     bool answered = QueryState(session);
     return ok && answered;
 }
@@ -344,10 +325,7 @@ bool NodicDialect::Tail(DeviceSession& session, bool ok) {
 bool NodicDialect::PollNotifications(DeviceSession& session) { return Poll(session, false); }
 
 bool NodicDialect::Poll(DeviceSession& session, bool force) {
-    std::uint64_t now = Clock::Get().NowMs();
-    if (!force && m_polledOnce && now - m_lastPollMs < kPollIntervalMs) return true;
-    m_polledOnce = true;
-    m_lastPollMs = now;
+    if (!m_pollPacing.Due(force)) return true;
     NodicFrameBytes frame{};
     if (!m_manager.GetNodicDeviceNotify(frame)) return !m_manager.ListEntries().empty();
     // Asked after the read: a receiver that reported its mouse back is online again.
@@ -396,7 +374,7 @@ void NodicDialect::HandleState(DeviceSession& session, const nodic::MouseState& 
         session.store->SetConfigValue(session.currentProfile, codec::keys::kReportRate, m_rateCode);
         performance = true;
     }
-    if (performance) Reload(session, DevicePage::kPerformance);
+    if (performance) settings::TellReload(session, DevicePage::kPerformance);
     // The lighting page follows the mouse; its mode is not stored, and a model
     // without lighting has no page to follow it.
     if (!session.hasLighting) return;
@@ -407,5 +385,5 @@ void NodicDialect::HandleState(DeviceSession& session, const nodic::MouseState& 
     }
     if (state.lightSpeed) m_lightSpeed = *state.lightSpeed;
     if (state.lightBrightness) m_lightBrightness = *state.lightBrightness;
-    if (lighting) Reload(session, DevicePage::kLighting);
+    if (lighting) settings::TellReload(session, DevicePage::kLighting);
 }

@@ -34,3 +34,8 @@ bool BuildNodicWrite(std::uint8_t* frame, int object, bool routed, int operation
 bool NodicChecksumMatches(const std::uint8_t* frame) {
     return frame && frame[kNodicFrameSize - 1] == NodicChecksum(frame);
 }
+
+nodic::Answer AnswerOfReply(const NodicReply& reply) {
+    if (!reply.arrived) return nodic::Answer{};
+    return nodic::AnswerOf(nodic::Bytes(reply.frame));
+}

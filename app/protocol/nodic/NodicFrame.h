@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "NodicData.h"
 #include "NodicExchange.h"
 
 constexpr std::uint8_t kNodicRouteBit = 0x40;
@@ -18,3 +19,7 @@ bool BuildNodicWrite(std::uint8_t* frame, int object, bool routed, int operation
 // Answers are not refused for a bad checksum (the mice were never held to it); this
 // only tells the trace.
 bool NodicChecksumMatches(const std::uint8_t* frame);
+
+// What an exchange brought back, as the decoders of the data areas read it; an
+// answer that never came is empty.
+nodic::Answer AnswerOfReply(const NodicReply& reply);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "Clock.h"
 #include "HidLink.h"
+#include "Waits.h"
 
 namespace {
 
@@ -11,8 +11,6 @@ constexpr std::uint8_t kInputId = 0x54;
 constexpr std::uint8_t kAckCode = 0xE4;
 constexpr std::uint8_t kAckWritten = 0x00;
 constexpr std::uint8_t kAckAnswerReady = 0x01;
-
-void Wait(int ms) { Clock::Get().SleepMs(static_cast<std::uint32_t>(ms)); }
 
 bool Fits(std::size_t size) { return size >= 2 && size <= kMaxReportSize; }
 
@@ -50,7 +48,7 @@ bool FeatureDialect::MayRead() {
 }
 
 bool FeatureDialect::SendOn(HidLink& link, std::span<const std::uint8_t> packet) {
-    Wait(5);
+    WaitMs(5);
     return link.Port().SendFeature(packet);
 }
 
@@ -65,10 +63,10 @@ bool FeatureDialect::GetInto(HidLink& link, std::span<std::uint8_t> packet) {
 
 bool FeatureDialect::ReadBackOn(HidLink& link, std::span<std::uint8_t> packet) {
     if (!SendOn(link, packet)) return false;
-    Wait(5);
+    WaitMs(5);
     for (int attempt = 0; attempt < 10; ++attempt) {
         if (GetInto(link, packet)) return true;
-        Wait(5);
+        WaitMs(5);
     }
     return false;
 }
@@ -76,13 +74,13 @@ bool FeatureDialect::ReadBackOn(HidLink& link, std::span<std::uint8_t> packet) {
 bool FeatureDialect::WaitAckOn(HidLink& link, std::span<const std::uint8_t> packet) {
     DrainStale(link);
     if (!SendOn(link, packet)) return false;
-    Wait(5);
+    WaitMs(5);
     for (int attempt = 0; attempt < 10; ++attempt) {
         Report in;
         int n = link.Port().Read(in, 100);
         if (IsAck(in, n, kAckWritten)) return true;
         HandOn(link, in, n);
-        Wait(200);
+        WaitMs(200);
     }
     return false;
 }
@@ -90,13 +88,13 @@ bool FeatureDialect::WaitAckOn(HidLink& link, std::span<const std::uint8_t> pack
 bool FeatureDialect::AckThenGetOn(HidLink& link, std::span<std::uint8_t> packet) {
     DrainStale(link);
     if (!SendOn(link, packet)) return false;
-    Wait(5);
+    WaitMs(5);
     for (int attempt = 0; attempt < 5; ++attempt) {
         Report in;
         int n = link.Port().Read(in, 100);
         if (IsAck(in, n, kAckAnswerReady)) return GetInto(link, packet);
         HandOn(link, in, n);
-        Wait(200);
+        WaitMs(200);
     }
     return false;
 }
@@ -112,7 +110,7 @@ bool FeatureDialect::HandshakeOn(HidLink& link) {
         if (n >= 2 && in[0] == kInputId && in[1] == 0xE3) return true;
         if (n >= 3 && in[0] == kInputId && in[1] == kAckCode && in[2] > 1) return false;
         HandOn(link, in, n);
-        Wait(200);
+        WaitMs(200);
     }
     return false;
 }
@@ -151,7 +149,7 @@ bool FeatureDialect::WriteConfirmed(std::span<const std::uint8_t> packet) {
 
 bool FeatureDialect::WriteConfirmedRepeated(std::span<const std::uint8_t> packet) {
     for (int attempt = 0; attempt < 10; ++attempt) {
-        if (attempt > 0) Wait(100);
+        if (attempt > 0) WaitMs(100);
         HidLink link(m_manager);
         if (!link || !Fits(packet.size())) return false;
         if (!link.OverReceiver()) return SendOn(link, packet);
