@@ -1,4 +1,5 @@
 #include "ButtonGroup.h"
+#include "MemberCheck.h"
 
 #include <vector>
 

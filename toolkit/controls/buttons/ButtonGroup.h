@@ -6,7 +6,6 @@
 
 #include "CString.h"
 #include "KelvoApi.h"
-#include "PressCycle.h"
 
 namespace Kelvo {
 
@@ -26,13 +25,5 @@ public:
 // class `alsoClass` (when given) with the same group name count as members too. 1; 0 when
 // `self` has no parent.
 KELVO_API int ResetGroupCheck(MControl* self, const CString& group, const wchar_t* alsoClass = nullptr);
-
-// The check rules a member keeps on its stored check and press cycle. SetCheck: refused
-// while disabled (returns the check); a change shows the normal look, repaints and, when
-// it checks, unchecks the rest of the group; no notification.
-KELVO_API int SetMemberCheck(MControl& self, const CString& group, int& stored, PressCycle& cycle, int check);
-// SetControlCheck (and, with 0, ClearGroupCheck): the check even while disabled, the
-// normal look, a repaint, the group left alone.
-KELVO_API int ForceMemberCheck(MControl& self, int& stored, PressCycle& cycle, int check);
 
 }  // namespace Kelvo

@@ -7,11 +7,10 @@
 #include "GdiPlus.h"
 
 #include "Geometry.h"
-#include "KelvoApi.h"
 
 namespace Kelvo {
 
-class KELVO_API ButtonIcon {
+class ButtonIcon {
 public:
     ButtonIcon() = default;
     ~ButtonIcon();

@@ -5,14 +5,13 @@
 #include <windows.h>
 
 #include "Geometry.h"
-#include "KelvoApi.h"
 #include "PressCycle.h"
 
 namespace Kelvo {
 
 class MControl;
 
-class KELVO_API ButtonPress {
+class ButtonPress {
 public:
     struct Options {
         bool notifyPress = true;   // send 1 on a press inside

@@ -1,4 +1,5 @@
 #include "CColorButton.h"
+#include "MemberCheck.h"
 
 #include "LostRelease.h"
 

@@ -1,4 +1,5 @@
 #include "CRadioButton.h"
+#include "MemberCheck.h"
 
 namespace Kelvo {
 

@@ -1,4 +1,5 @@
 #include "CSelectButton.h"
+#include "MemberCheck.h"
 
 namespace Kelvo {
 

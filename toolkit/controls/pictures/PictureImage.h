@@ -8,7 +8,6 @@
 #include "GdiPlus.h"
 
 #include "Geometry.h"
-#include "KelvoApi.h"
 
 namespace Kelvo {
 
@@ -21,7 +20,7 @@ enum enumShowMode {
     SHOWMODE_CUSTOM = 5,   // a source rectangle of the image stretched over the control
 };
 
-class KELVO_API PictureImage {
+class PictureImage {
 public:
     PictureImage() = default;
     ~PictureImage();
