@@ -16,12 +16,23 @@ const wchar_t* OrEmpty(const wchar_t* text) { return text ? text : L""; }
 
 void DrawPieces(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const std::array<NineGridPiece, 9>& pieces) {
     if (!image) return;
+    // With the default settings a stretched piece is sampled half a pixel off and blends
+    // its edges with what lies outside its source rectangle (transparency at the image's
+    // border, the neighbouring piece inside it), which leaves a seam where pieces meet.
+    // Pixel centres on pixel centres and edges that repeat the piece's own pixels make
+    // the pieces meet exactly, whatever interpolation the caller chose.
+    const Gdiplus::PixelOffsetMode callersOffset = graphics.GetPixelOffsetMode();
+    graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    Gdiplus::ImageAttributes ownEdges;
+    ownEdges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
     for (const NineGridPiece& piece : pieces) {
         if (!piece.IsDrawable()) continue;
         // A failing call leaves its status in the graphics object; the other pieces still draw.
         graphics.DrawImage(image, Gdiplus::Rect(piece.dest.x, piece.dest.y, piece.dest.width, piece.dest.height),
-                           piece.src.x, piece.src.y, piece.src.width, piece.src.height, Gdiplus::UnitPixel);
+                           piece.src.x, piece.src.y, piece.src.width, piece.src.height, Gdiplus::UnitPixel,
+                           &ownEdges);
     }
+    graphics.SetPixelOffsetMode(callersOffset);
 }
 
 BLENDFUNCTION ConstantAlpha(int alpha) {
