@@ -101,9 +101,9 @@ TEST(PanelInputTest, BarsOutliveTheRemovalOfTheContent) {
         void (*remove)(MPanel&);
     } removals[] = {
         {"all children", [](MPanel& panel) { panel.RemoveAllControl(); }},
-        {"the vertical bar", [](MPanel& panel) { panel.RemoveControl(panel.GetVerticalBar()); }},
-        {"the horizontal bar", [](MPanel& panel) { panel.RemoveControl(panel.GetHorizontalBar()); }},
-        {"the bar through the window", [](MPanel& panel) { panel.GetManager()->RemoveControl(panel.GetVerticalBar()); }},
+        {"the vertical bar", [](MPanel& panel) { panel.RemoveControl(panel.GetScrollVertical()); }},
+        {"the horizontal bar", [](MPanel& panel) { panel.RemoveControl(panel.GetScrollHorizontal()); }},
+        {"the bar through the window", [](MPanel& panel) { panel.GetManager()->RemoveControl(panel.GetScrollVertical()); }},
     };
     for (const auto& r : removals) {
         SCOPED_TRACE(r.name);

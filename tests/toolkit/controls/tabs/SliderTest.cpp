@@ -79,51 +79,53 @@ TEST_F(SliderTest, DraggingTellsEachValueAndTheRelease) {
     }
 }
 
-TEST_F(SliderTest, TheTickBringsTheThumbToThePointerOnceItRestedOver60Ms) {
+// The thumb follows a pointer that left the slider during a drag, from the paint
+// manager's tick, whether or not the slider has a background image (which is what
+// SetImage gives it).
+class SliderFollowTest : public SliderTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SliderFollowTest, TheTickBringsTheThumbToThePointerOnceItRestedOver60Ms) {
     VirtualClock clock;
     Kelvo::InstallToolkitClock(&clock);
+    MSlider* slider = MakeSlider(0, 10);
+    if (GetParam()) {
+        ASSERT_EQ(slider->SetImage(thumb.c_str(), 1), 1);  // joins the paint manager's ticks
+        ASSERT_EQ(slider->SetImage(thumb.c_str(), 1), 1);
+    }
     // A period far longer than the test: the ticks below are the only ones.
     const UINT timer = window.Manager().SetMTimer(30000);
     ASSERT_NE(timer, 0u);
-    for (bool backgroundImage : {true, false}) {
-        SCOPED_TRACE(backgroundImage ? "with a background image" : "with only a thumb");
-        recorder.seen.clear();
-        MSlider* slider = MakeSlider(0, 10);
-        if (backgroundImage) {
-            ASSERT_EQ(slider->SetImage(thumb.c_str(), 1), 1);  // joins the paint manager's ticks
-            ASSERT_EQ(slider->SetImage(thumb.c_str(), 1), 1);
-        }
-        window.PaintNow();
-        input.MoveTo(CPoint(55, 123));
-        input.LeftDown();
-        ASSERT_EQ(slider->GetState(), MSlider::kDragging);
-        input.MoveTo(CPoint(330, 123));  // outside the slider: its moves stop arriving
-        const struct {
-            int advanceMs;
-            int position;
-            size_t notifications;
-        } ticks[] = {{0, 0, 0}, {60, 0, 0}, {1, 10, 1}, {100, 10, 1}};
-        for (const auto& t : ticks) {
-            clock.Advance(t.advanceMs);
-            window.Manager().OnMTimer(timer);
-            EXPECT_EQ(slider->GetProgress(), t.position) << t.advanceMs;
-            EXPECT_EQ(recorder.seen.size(), t.notifications) << t.advanceMs;
-        }
-        EXPECT_EQ(slider->GetThumbRect(), CRect(250, 118, 260, 128));
-        input.LeftUp();
-        ASSERT_EQ(recorder.seen.size(), 2u);
-        EXPECT_EQ(Fields(recorder.seen[0]), Fields({kSliderId, 8, 10, 0}));
-        EXPECT_EQ(Fields(recorder.seen[1]), Fields({kSliderId, 2, 0, 0}));
-        // Released: the tick leaves the thumb alone.
-        input.MoveTo(CPoint(55, 160));
-        clock.Advance(500);
+    window.PaintNow();
+    input.MoveTo(CPoint(55, 123));
+    input.LeftDown();
+    ASSERT_EQ(slider->GetState(), MSlider::kDragging);
+    input.MoveTo(CPoint(330, 123));  // outside the slider: its moves stop arriving
+    const struct {
+        int advanceMs;
+        int position;
+        size_t notifications;
+    } ticks[] = {{0, 0, 0}, {60, 0, 0}, {1, 10, 1}, {100, 10, 1}};
+    for (const auto& t : ticks) {
+        clock.Advance(t.advanceMs);
         window.Manager().OnMTimer(timer);
-        EXPECT_EQ(slider->GetProgress(), 10);
-        window.Manager().RemoveControl(slider);
+        EXPECT_EQ(slider->GetProgress(), t.position) << t.advanceMs;
+        EXPECT_EQ(recorder.seen.size(), t.notifications) << t.advanceMs;
     }
+    EXPECT_EQ(slider->GetThumbRect(), CRect(250, 118, 260, 128));
+    input.LeftUp();
+    ASSERT_EQ(recorder.seen.size(), 2u);
+    EXPECT_EQ(Fields(recorder.seen[0]), Fields({kSliderId, 8, 10, 0}));
+    EXPECT_EQ(Fields(recorder.seen[1]), Fields({kSliderId, 2, 0, 0}));
+    // Released: the tick leaves the thumb alone.
+    input.MoveTo(CPoint(55, 160));
+    clock.Advance(500);
+    window.Manager().OnMTimer(timer);
+    EXPECT_EQ(slider->GetProgress(), 10);
     window.Manager().KillMTimer(timer);
     Kelvo::InstallToolkitClock(nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(BackgroundImage, SliderFollowTest, ::testing::Bool());
 
 TEST_F(SliderTest, RangeChangesKeepThePositionInsideWithoutTellingTheParent) {
     MSlider* slider = MakeSlider(0, 10);
