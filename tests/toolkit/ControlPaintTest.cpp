@@ -3,6 +3,7 @@
 // over what lies beneath, and its title drawn by GDI or by GDI+ inside its rectangle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -27,13 +28,14 @@ public:
             CopyBackgroundToCache(dc, 1);
             {
                 Gdiplus::Graphics graphics(cache);
-                DrawImageFrame(graphics, local, state, 3);
+                DrawImageFrame(graphics, local, state, corner);
             }
             DrawTitle(cache, local, GetControlTitle(), false);
         }
         BlitCache(dc, 0);
     }
     int state = 0;
+    int corner = 3;
 };
 
 // Frame f of the strip: a 3-pixel rim in kRim[f] around a centre in kCentre[f]. The last
@@ -99,17 +101,77 @@ TEST(ControlPaintTest, EachStateFrameIsDrawnAsANineGridAndBlendedOverTheWindow) 
     DeleteFileW(skin.c_str());
 }
 
+// Stretched pieces meet without a gap, with the settings a control's own drawing uses:
+// across a whole row and down a whole column every pixel is the rim, the centre or a blend
+// of the two, never the window beneath (a seam shows as a column of background beside a
+// corner).
+TEST(ControlPaintTest, StretchedPiecesOfANineGridLeaveNoSeam) {
+    TestWindow window;
+    window.Manager().SetBackColor(RGB(0xFF, 0xFF, 0xFF), RGB(0xFF, 0xFF, 0xFF));
+    const std::wstring skin = WriteSkin();
+    const struct {
+        CRect rect;
+        int corner;
+    } cases[] = {{{20, 20, 130, 52}, 3}, {{20, 60, 130, 92}, 5}, {{140, 20, 237, 77}, 3}, {{140, 100, 150, 170}, 3}};
+    for (const auto& c : cases) {
+        auto* control = window.Add(new SkinnedControl(&window, c.rect));
+        ASSERT_EQ(control->SetImage(skin.c_str(), 4), 1);
+        control->corner = c.corner;
+        for (int frame = 0; frame < 3; ++frame) {
+            control->state = frame;
+            control->UpdateControl(1, 0);
+            window.PaintNow();
+            auto frameColour = [&](CPoint at) {
+                const DWORD rgb = window.Pixel(at.x, at.y);
+                for (int shift : {16, 8, 0}) {
+                    const int value = (rgb >> shift) & 0xFF;
+                    const int rim = (kRim[frame] >> shift) & 0xFF, centre = (kCentre[frame] >> shift) & 0xFF;
+                    if (value < std::min(rim, centre) - 3 || value > std::max(rim, centre) + 3) return false;
+                }
+                return true;
+            };
+            const CPoint middle = c.rect.CenterPoint();
+            for (int x = c.rect.left; x < c.rect.right; ++x)
+                EXPECT_TRUE(frameColour(CPoint(x, middle.y)))
+                    << "frame " << frame << " at " << x << "," << middle.y << ": " << std::hex << window.Pixel(x, middle.y);
+            for (int y = c.rect.top; y < c.rect.bottom; ++y)
+                EXPECT_TRUE(frameColour(CPoint(middle.x, y)))
+                    << "frame " << frame << " at " << middle.x << "," << y << ": " << std::hex << window.Pixel(middle.x, y);
+        }
+        window.Manager().RemoveControl(control);
+    }
+    DeleteFileW(skin.c_str());
+}
+
+// The toolkit's own faces reach GDI+ from its private collection, not from whatever the
+// system has installed under a similar name: a face GDI+ cannot find draws nothing.
+TEST(ControlPaintTest, TheEmbeddedFacesAreGdiplusFamiliesOfTheirOwn) {
+    TestWindow window;
+    const struct {
+        const wchar_t* face;
+        const wchar_t* family;  // as the font file names it
+    } faces[] = {{L"Open Sans Regular", L"Open Sans"},
+                 {L"Open Sans Light", L"Open Sans Light"},
+                 {L"Open Sans Semibold", L"Open Sans Semibold"}};
+    for (const auto& f : faces) {
+        Gdiplus::FontFamily* family = window.Manager().FindTempFont(f.face);
+        ASSERT_NE(family, nullptr) << "no GDI+ family for " << testing::PrintToString(std::wstring(f.face));
+        EXPECT_EQ(family->GetLastStatus(), Gdiplus::Ok);
+        wchar_t name[LF_FACESIZE] = {};
+        family->GetFamilyName(name);
+        EXPECT_STREQ(name, f.family);
+    }
+}
+
 TEST(ControlPaintTest, TitlesAreInkedInsideTheControlByGdiAndByGdiplus) {
     TestWindow window;
     window.Manager().SetBackColor(RGB(0, 0, 0), RGB(0, 0, 0));
-    // GDI sees the toolkit's own faces once the window is set up; GDI+ only through the
-    // window's font cache.
-    ASSERT_NE(window.Manager().AddTempFont(L"Open Sans Semibold", test::FontFile("Semibold").c_str()), nullptr);
     const CRect rect(50, 100, 350, 150);
     auto* control = window.Add(new SkinnedControl(&window, rect));
     control->SetTitle(L"Kelvo Kelvo");
     control->SetTextColor(0xFF00FF00);
     control->SetAlignment(DT_CENTER, DT_VCENTER);
+    // The window's own set-up gives both GDI and GDI+ the toolkit's faces.
     const struct {
         int byGdi;
         const wchar_t* face;
@@ -117,6 +179,8 @@ TEST(ControlPaintTest, TitlesAreInkedInsideTheControlByGdiAndByGdiplus) {
     } cases[] = {
         {1, L"Open Sans Semibold", true},
         {0, L"Open Sans Semibold", true},
+        {0, L"Open Sans Regular", true},
+        {0, L"Open Sans Light", true},
         {0, L"No Such Face", false},  // GDI+ without a family draws nothing rather than failing
     };
     for (const auto& c : cases) {
@@ -136,7 +200,7 @@ TEST(ControlPaintTest, TitlesAreInkedInsideTheControlByGdiAndByGdiplus) {
                 sumX += x;
                 sumY += y;
             }
-        EXPECT_EQ(inked > 40, c.inked) << c.byGdi << " " << inked;
+        EXPECT_EQ(inked > 40, c.inked) << c.byGdi << " " << testing::PrintToString(std::wstring(c.face)) << " " << inked;
         if (!c.inked || !inked) continue;
         // Centred both ways.
         EXPECT_NEAR(sumX / inked, rect.CenterPoint().x, 6) << c.byGdi;

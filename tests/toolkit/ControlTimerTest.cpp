@@ -57,6 +57,21 @@ TEST_F(ControlTimerTest, TicksArriveOnTheWindowThreadAtTheTimerCadence) {
     EXPECT_EQ(a->tickThreads.size(), ticks);  // killed: no more
 }
 
+// A window has one periodic tick: asking again replaces it, so the tick list never runs
+// on two timers and the one remembered is the one that runs.
+TEST_F(ControlTimerTest, ASecondTickRequestStopsTheFirst) {
+    Kelvo::PaintManager& manager = window.Manager();
+    const UINT first = manager.SetMTimer(30000);
+    ASSERT_NE(first, 0u);
+    const UINT second = manager.SetMTimer(20000);
+    ASSERT_NE(second, 0u);
+    EXPECT_EQ(manager.GetTimerIsRun(first), 0);
+    EXPECT_EQ(manager.GetTimerIsRun(second), 1);
+    manager.KillMTimer(second);
+    EXPECT_EQ(manager.GetTimerIsRun(first), 0);
+    EXPECT_EQ(manager.GetTimerIsRun(second), 0);
+}
+
 TEST_F(ControlTimerTest, OnlyRunningVisibleControlsInVisibleParentsTick) {
     RecordingControl* running = Make("running", 10);
     RecordingControl* stopped = Make("stopped", 11);

@@ -315,6 +315,20 @@ TEST_F(RoutingTest, InsideAScrolledContainerOnlyIdsOneAndTwoGetWindowPoints) {
     }
 }
 
+// A key no one takes is offered to each control once: the child under the pointer
+// first, then its container, then the container's other children, not the first again.
+TEST_F(RoutingTest, AKeyNoOneTakesReachesEachControlOnce) {
+    RecordingControl* box = Make("box", 10, CRect(10, 10, 210, 110));
+    auto* child = new RecordingControl(box, log, "child", 20, CRect(20, 20, 120, 80));
+    auto* sibling = new RecordingControl(box, log, "sibling", 21, CRect(130, 20, 200, 80));
+    box->AttachControl(1, child);
+    box->AttachControl(1, sibling);
+    input.MoveTo({50, 50});
+    log.Clear();
+    input.Key('Q');
+    EXPECT_EQ(Events(), (Strings{"child:key81/0", "box:key81/0", "sibling:key81/0"}));
+}
+
 TEST_F(RoutingTest, HiddenAndUnresponsiveSubtreesHearNothing) {
     const struct {
         int boxVisible, boxResponsive, childVisible, childResponsive;

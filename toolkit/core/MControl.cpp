@@ -30,7 +30,7 @@ MControl::MControl(MObject* parent, UINT id, CRect rect, int visible, int enable
       m_bResponse(responsive ? 1 : 0) {}
 
 MControl::~MControl() {
-    RemoveAllControl();
+    RetireChildren(true);
     if (m_pManager) m_pManager->ForgetControl(this);
     ReleaseCache();
     ReleaseAnimation();
@@ -250,24 +250,31 @@ bool MControl::Unlink(MControl* child) {
 }
 
 int MControl::RemoveControl(MControl* control) {
-    if (!control || !Unlink(control)) return 0;
+    if (!control || control->m_bKeptByParent || !Unlink(control)) return 0;
     if (control->m_pManager) control->m_pManager->ForgetControl(control);
     ControlRetirement::Retire(control);
     return 0;
 }
 
-void MControl::RemoveAllControl() {
+void MControl::RemoveAllControl() { RetireChildren(false); }
+
+void MControl::RetireChildren(bool all) {
+    auto takeFrom = [all](std::vector<MControl*>& list, std::vector<MControl*>& taken) {
+        const auto firstTaken = std::stable_partition(
+            list.begin(), list.end(), [all](const MControl* child) { return !all && child->m_bKeptByParent; });
+        taken.insert(taken.end(), firstTaken, list.end());
+        list.erase(firstTaken, list.end());
+    };
     std::vector<MControl*> children;
     {
         LockGuard guard(m_areaLock);
-        children.swap(m_areas);
+        takeFrom(m_areas, children);
     }
     {
         LockGuard guard(m_controlLock);
-        children.insert(children.end(), m_controls.begin(), m_controls.end());
-        m_controls.clear();
+        takeFrom(m_controls, children);
     }
-    m_pHotChild = nullptr;
+    if (std::find(children.begin(), children.end(), m_pHotChild) != children.end()) m_pHotChild = nullptr;
     for (MControl* child : children) {
         if (child->m_pManager) child->m_pManager->ForgetControl(child);
         ControlRetirement::Retire(child);

@@ -145,12 +145,18 @@ public:
     // A child that stays above its siblings, as a panel's scroll bars do: children attached
     // after it go beneath it, in drawing and in taking the pointer. Set before attaching.
     void SetStayOnTop(int stay) { m_bStayOnTop = stay ? 1 : 0; }
+    // A part of its container rather than content, as a panel's scroll bars are: the
+    // container keeps using it, so RemoveControl and RemoveAllControl leave it in place
+    // and only the container's destruction frees it.
+    void SetKeptByParent(int kept) { m_bKeptByParent = kept ? 1 : 0; }
     // Depth first: the control list (each child, then its subtree), then the area list.
     MControl* GetControl(UINT id);
     const std::vector<MControl*>& GetControls() const { return m_controls; }
     const std::vector<MControl*>& GetAreas() const { return m_areas; }
-    // Destroys a child of either list; nothing for a control that is not a child. Returns 0.
+    // Destroys a child of either list; nothing for a control that is not a child or that
+    // is kept by this control. Returns 0.
     int RemoveControl(MControl* control);
+    // Destroys every child but those kept by this control.
     void RemoveAllControl();
 
     // Ticks of the paint manager's periodic timer; they arrive while SetRunTimer(1).
@@ -248,6 +254,7 @@ protected:
     int m_bNotifyHotKey = 0;
     int m_bMouseOutside = 1;
     int m_bStayOnTop = 0;
+    int m_bKeptByParent = 0;
 
 private:
     friend class PaintManager;
@@ -259,6 +266,8 @@ private:
     bool Unlink(MControl* child);
     std::vector<MControl*> SnapshotControls();
     std::vector<MControl*> SnapshotAreas();
+    // Takes the children out of both lists and retires them; kept ones stay unless `all`.
+    void RetireChildren(bool all);
     CPoint ChildPoint(const MControl* child, const CPoint& windowPoint, const CPoint& contentPoint) const;
     int RoutePress(UINT flags, CPoint point, bool left);
     int RouteRelease(UINT flags, CPoint point, bool left);

@@ -3,8 +3,8 @@
 // of equally wide state frames side by side (buttons use four: normal, hover, pressed,
 // disabled). The base of nearly every concrete control.
 //
-// Titles are drawn with GDI by default (the toolkit's private Open Sans faces are visible
-// to GDI only); SetTextByGdi(0) switches to GDI+. Fonts are made lazily and cached until a
+// Titles are drawn with GDI by default; SetTextByGdi(0) switches to GDI+. The paint
+// manager gives both the toolkit's private Open Sans faces. Fonts are made lazily and cached until a
 // font property changes. A null text is taken as an empty one.
 #include <windows.h>
 

@@ -142,13 +142,14 @@ int MControl::OnKeyDown(UINT key, UINT repeat, UINT modifiers) {
     for (MControl* child : children)
         if (!child->m_bDetached && child->m_bFocused) return child->OnKeyDown(key, repeat, modifiers);
 
-    if (m_pHotChild && m_pHotChild->OnKeyDown(key, repeat, modifiers)) return 1;
+    MControl* const hot = m_pHotChild;
+    if (hot && hot->OnKeyDown(key, repeat, modifiers)) return 1;
     if (OnControlKeyDown(key, repeat, modifiers)) {
         NotifyKeyHandled(key, modifiers);
         return 1;
     }
     for (MControl* child : children) {
-        if (child->m_bDetached) continue;
+        if (child->m_bDetached || child == hot) continue;  // the hot child had its turn
         if (child->OnKeyDown(key, repeat, modifiers)) {
             NotifyKeyHandled(key, modifiers);
             return 1;

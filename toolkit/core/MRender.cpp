@@ -16,12 +16,31 @@ const wchar_t* OrEmpty(const wchar_t* text) { return text ? text : L""; }
 
 void DrawPieces(Gdiplus::Graphics& graphics, Gdiplus::Image* image, const std::array<NineGridPiece, 9>& pieces) {
     if (!image) return;
+    // With the default settings a stretched piece is sampled half a pixel off and blends
+    // its edges with what lies outside its source rectangle, and some GDI+ engines leave
+    // the first column or row of a stretched image empty: either way the window shows
+    // through where two pieces meet. So pixel centres sit on pixel centres, a piece's
+    // edges repeat its own pixels, and a stretched piece is drawn one pixel wider towards
+    // its neighbour before it and clipped back to its own place.
+    const Gdiplus::PixelOffsetMode callersOffset = graphics.GetPixelOffsetMode();
+    graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    Gdiplus::ImageAttributes ownEdges;
+    ownEdges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
     for (const NineGridPiece& piece : pieces) {
         if (!piece.IsDrawable()) continue;
+        const Gdiplus::Rect place(piece.dest.x, piece.dest.y, piece.dest.width, piece.dest.height);
+        const int wider = piece.dest.width != piece.src.width ? 1 : 0;
+        const int taller = piece.dest.height != piece.src.height ? 1 : 0;
+        const Gdiplus::GraphicsState state = graphics.Save();
+        if (wider || taller) graphics.SetClip(place, Gdiplus::CombineModeIntersect);
         // A failing call leaves its status in the graphics object; the other pieces still draw.
-        graphics.DrawImage(image, Gdiplus::Rect(piece.dest.x, piece.dest.y, piece.dest.width, piece.dest.height),
-                           piece.src.x, piece.src.y, piece.src.width, piece.src.height, Gdiplus::UnitPixel);
+        graphics.DrawImage(image,
+                           Gdiplus::Rect(place.X - wider, place.Y - taller, place.Width + wider, place.Height + taller),
+                           piece.src.x, piece.src.y, piece.src.width, piece.src.height, Gdiplus::UnitPixel,
+                           &ownEdges);
+        graphics.Restore(state);
     }
+    graphics.SetPixelOffsetMode(callersOffset);
 }
 
 BLENDFUNCTION ConstantAlpha(int alpha) {

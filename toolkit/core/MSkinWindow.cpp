@@ -15,14 +15,26 @@ CPoint PointOf(LPARAM lparam) { return CPoint(GET_X_LPARAM(lparam), GET_Y_LPARAM
 constexpr DWORD kStyleKeep = 0xFF3BFFFF;
 constexpr DWORD kStyleAdd = 0x06000008;
 
-HCURSOR CursorIn(const std::vector<MControl*>& controls, CPoint point) {
-    // Later controls paint over earlier ones, so they are asked first.
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-        MControl* control = *it;
-        if (!control->IsVisible() || !control->GetRect().PtInRect(point)) continue;
-        if (HCURSOR inner = CursorIn(control->GetControls(), point)) return inner;
-        if (control->GetCursor()) return control->GetCursor();
+// The cursor of `control` or of the foremost child under `point` that has one. Points are
+// hit-tested as the routing does: a scrolling container's children in its content's
+// coordinates, its own bars (IDs 1 and 2) in the container's.
+HCURSOR CursorOf(MControl* control, CPoint point) {
+    if (control->IsDetached() || !control->PtInRect(point)) return nullptr;
+    CPoint content = point;
+    control->OnMousePointChange(content);
+    const std::vector<MControl*>& children = control->GetControls();
+    // Later children paint over earlier ones, so they are asked first.
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        const UINT id = (*it)->GetControlID();
+        if (HCURSOR inner = CursorOf(*it, id == 1 || id == 2 ? point : content)) return inner;
     }
+    // A disabled button takes no press, so it does not offer the hand either.
+    return control->IsEnabled() ? control->GetCursor() : nullptr;
+}
+
+HCURSOR CursorIn(const std::vector<MControl*>& controls, CPoint point) {
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+        if (HCURSOR cursor = CursorOf(*it, point)) return cursor;
     return nullptr;
 }
 

@@ -48,9 +48,20 @@ void PaintManager::Init(HWND window, MWindow* owner) {
     InitDragDrop();
     m_bInit = 1;
     SetScrollResID(102, 101);
-    AddGDITempFont(112, L"TTF");
-    AddGDITempFont(111, L"TTF");
-    AddGDITempFont(117, L"TTF");
+    LoadEmbeddedFonts();
+}
+
+void PaintManager::LoadEmbeddedFonts() {
+    static const struct {
+        UINT resourceId;
+        const wchar_t* face;
+    } kFaces[] = {{112, L"Open Sans Regular"}, {111, L"Open Sans Light"}, {117, L"Open Sans Semibold"}};
+    for (const auto& font : kFaces) {
+        AddGDITempFont(font.resourceId, L"TTF");
+        // GDI+ does not see fonts added for GDI alone and silently draws nothing with a
+        // missing family, so its text takes the same faces from a private collection.
+        AddTempFont(font.face, font.resourceId);
+    }
 }
 
 void PaintManager::OnDestroyMessage(HWND window) {
@@ -189,7 +200,19 @@ void PaintManager::ForgetControl(MControl* control) {
     for (MControl* each : subtree) ForgetOne(each);
 }
 
+void PaintManager::WatchForgottenControls(MControl* watcher, std::function<void(MControl*)> forgotten) {
+    if (!watcher || !forgotten) return;
+    UnwatchForgottenControls(watcher);
+    m_forgetWatchers.emplace_back(watcher, std::move(forgotten));
+}
+
+void PaintManager::UnwatchForgottenControls(MControl* watcher) {
+    std::erase_if(m_forgetWatchers, [watcher](const auto& watch) { return watch.first == watcher; });
+}
+
 void PaintManager::ForgetOne(MControl* control) {
+    UnwatchForgottenControls(control);
+    for (const auto& watch : std::vector(m_forgetWatchers)) watch.second(control);
     if (m_pFocus == control) {
         m_pFocus = nullptr;
         control->SetControlFocus(0);

@@ -17,6 +17,7 @@
 // controls, images and fonts.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
@@ -110,6 +111,11 @@ public:
     const std::vector<MControl*>& GetAreas() const { return m_areas; }
     // Destroys a control anywhere in the window's trees; 1 when it was found.
     int RemoveControl(MControl* control);
+    // `forgotten` hears of every control this window forgets (taken out of its trees or
+    // destroyed), so `watcher` can drop pointers to controls it refers to but does not
+    // own. Ends when the watcher itself is forgotten or unwatches.
+    void WatchForgottenControls(MControl* watcher, std::function<void(MControl*)> forgotten);
+    void UnwatchForgottenControls(MControl* watcher);
     void ClearAreaControls();
     void ClearControls();
     void ClearAllControls();
@@ -238,6 +244,8 @@ public:
     UINT GetScrollHID() const { return m_uScrollHID; }
 
 private:
+    // The Open Sans faces of the toolkit's resources, for GDI and for GDI+ alike.
+    void LoadEmbeddedFonts();
     friend class MControl;
 
     struct ControlTimer {
@@ -335,6 +343,7 @@ private:
     std::vector<MControl*> m_controls;
     Lock m_tickLock;
     std::vector<MControl*> m_tickControls;
+    std::vector<std::pair<MControl*, std::function<void(MControl*)>>> m_forgetWatchers;
     enumBackMode m_backMode = BACKMODE_NATURAL;
     int m_nFrameSize = 4;
     // caret

@@ -62,7 +62,11 @@ void PaintManager::ClearTimers() {
 }
 
 UINT PaintManager::SetMTimer(UINT milliseconds) {
+    // One periodic tick per window: a second one would run the tick list twice as often
+    // and could never be stopped through the remembered ID.
+    const UINT previous = m_uMTimerID;
     m_uMTimerID = CMTimer::SetTimer(milliseconds, CString(), 0);
+    if (previous && previous != m_uMTimerID) CMTimer::KillTimer(previous);
     return m_uMTimerID;
 }
 

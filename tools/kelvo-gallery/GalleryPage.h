@@ -16,6 +16,10 @@ namespace gallery {
 // Page controls take IDs from here on; lower IDs belong to the gallery itself.
 constexpr UINT kFirstPageId = 1000;
 
+// Colours the gallery sets where a control's own default would vanish on the dark fill.
+constexpr DWORD kCaptionColour = 0xFFB4B4B4;    // labels under and beside the samples
+constexpr DWORD kProgressTrackColour = 0xFF3A4049;  // the empty part of a plain progress bar
+
 // A pixel the screen must show for a page's picture to count (client coordinates of the
 // gallery window, colour 0xRRGGBB).
 struct PixelCheck {

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "ControlFactory.h"
+#include "CScrollVertical.h"
 #include "MDialog.h"
+#include "MPanel.h"
 #include "Manager.h"
 #include "MenuItem.h"
 #include "WindowTestSupport.h"
@@ -253,6 +255,52 @@ TEST(Dialog, ArrowEverywhereButOverAControlWithItsOwnCursor) {
     for (const auto& step : steps) {
         MoveTo(ScreenOf(dialog.GetSafeHwnd(), step.where));
         EXPECT_EQ(GetCursor(), step.expected) << step.where.x << "," << step.where.y;
+    }
+    dialog.DestroyWindow();
+}
+
+// The window asks for the cursor (WM_SETCURSOR) before every move reaches a control: a
+// button that shows the hand must keep it through that request, inside a scrolled panel
+// too, where the button's rectangle is in the panel's content coordinates.
+TEST(Dialog, TheHandStaysOverButtonsThroughTheWindowsCursorRequests) {
+    SampleDialog dialog;
+    ASSERT_NE(CreateSample(dialog), nullptr);
+    // A panel at (150, 20) - (290, 120) whose content reaches 100 pixels below it,
+    // scrolled to the end (90 pixels): its last button shows at (160, 90) - (260, 120).
+    auto* panel = new MPanel(&dialog, 20, CRect(), 1);
+    dialog.GetPaintManager().AttachControl(1, panel);
+    panel->CreateControl(L"MButton", 21, CRect(160, 30, 260, 60), L"", 1, 1);
+    panel->CreateControl(L"MButton", 22, CRect(160, 180, 260, 210), L"", 1, 1);
+    panel->SetControlRect(CRect(150, 20, 290, 120));
+    panel->GetVerticalBar()->SetScrollCurrentPos(panel->GetVerticalBar()->GetScrollMaxRange());
+    MControl* disabled = dialog.CreateControl(L"MButton", 23, CRect(20, 130, 120, 160), L"", 1, 0);
+    ASSERT_NE(disabled, nullptr);
+    dialog.CreateControl(L"MButton", 24, CRect(20, 160, 120, 190), L"", 1, 1);
+    dialog.ShowWindow(SW_SHOW);
+    SetForegroundWindow(dialog.GetSafeHwnd());
+    PaintNow(dialog.GetSafeHwnd());
+    HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+
+    const struct {
+        const char* what;
+        CPoint where;
+        HCURSOR expected;
+    } steps[] = {
+        {"a button of the dialog", {70, 175}, hand},
+        {"a disabled button", {70, 145}, arrow},
+        {"the scrolled button", {200, 105}, hand},
+        {"where the scrolled button lies unscrolled, now empty", {200, 45}, arrow},
+        {"the dialog", {230, 170}, arrow},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        MoveTo(ScreenOf(dialog.GetSafeHwnd(), step.where));
+        Pump(20);
+        // What the system sends before the next move; no flicker to the arrow in between.
+        SendMessageW(dialog.GetSafeHwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.GetSafeHwnd()),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(GetCursor(), step.expected);
     }
     dialog.DestroyWindow();
 }

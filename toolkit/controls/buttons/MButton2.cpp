@@ -52,11 +52,6 @@ Gdiplus::ARGB MButton2::TitleColour(int cell) const {
     return m_textColor;
 }
 
-void MButton2::OnClick() {
-    SetCheck(1);
-    MButton::OnClick();
-}
-
 int MButton2::SetCheck(int check) {
     if (!m_bEnabled) return m_bCheck;
     check = check ? 1 : 0;

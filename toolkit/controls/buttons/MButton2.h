@@ -1,8 +1,10 @@
 #pragma once
 // A flat one-of-a-group button without a skin: dark cells, an outline in the selection
-// colour when hovered, filled with it when pressed or checked. A release inside checks it
-// and unchecks the others of its group (group "MouseFunction" unless renamed), combo
-// boxes of class MComboBox2 with the same group name included.
+// colour when hovered, filled with it when pressed or checked. A release inside only
+// tells the parent (notification 2): the page decides whether the choice stands and
+// checks the button with SetCheck, which unchecks the others of its group (group
+// "MouseFunction" unless renamed), combo boxes of class MComboBox2 with the same group
+// name included. So a refused choice moves no highlight.
 #include "ButtonGroup.h"
 #include "MButton.h"
 
@@ -28,7 +30,6 @@ protected:
     int VisibleCell() const override;
     void DrawCellImage(Gdiplus::Graphics& graphics, int cell, const CRect& box) override;
     Gdiplus::ARGB TitleColour(int cell) const override;
-    void OnClick() override;
 
 private:
     int m_bCheck = 0;

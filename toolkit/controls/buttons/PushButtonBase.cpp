@@ -4,7 +4,11 @@ namespace Kelvo {
 
 PushButtonBase::PushButtonBase(MObject* parent, UINT id, CRect rect, const wchar_t* title, int visible, int enabled,
                                ButtonPress::Options press)
-    : MControlFont(parent, id, rect, title, visible, enabled, 1), m_press(press) {}
+    : MControlFont(parent, id, rect, title, visible, enabled, 1), m_press(press) {
+    // Kept as the control's cursor too, so the window's WM_SETCURSOR shows the hand
+    // before each move reaches the button instead of the arrow for a moment.
+    if (press.handCursor) SetCursorEx(L"hand");
+}
 
 void PushButtonBase::SetControlEnabled(int enabled) {
     MControlFont::SetControlEnabled(enabled);

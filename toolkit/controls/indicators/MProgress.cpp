@@ -10,7 +10,6 @@ namespace Kelvo {
 
 namespace {
 
-constexpr Gdiplus::ARGB kTrackColour = 0xFF050505;
 constexpr Gdiplus::ARGB kFillColour = 0xFF3768FA;
 constexpr float kCornerRadius = 3.0f;
 constexpr int kSkinCorner = 2;
@@ -27,6 +26,12 @@ MProgress::MProgress(MObject* parent, UINT id, CRect rect, int visible, int enab
 }
 
 MProgress::~MProgress() = default;
+
+void MProgress::SetTrackColor(Gdiplus::ARGB colour) {
+    if (colour == m_trackColour) return;
+    m_trackColour = colour;
+    UpdateControl(1, 0);
+}
 
 const wchar_t* MProgress::GetClassNameW() { return L"MProgress"; }
 
@@ -151,7 +156,7 @@ void MProgress::DrawBar(Gdiplus::Graphics& graphics, int width, int height) {
     }
     // The outline runs through the centres of the edge pixels (GDI+ puts pixel centres on
     // whole coordinates), so a path one pixel short covers exactly the bar's rectangle.
-    const Gdiplus::Color track(kTrackColour);
+    const Gdiplus::Color track(m_trackColour);
     MRender::DrawRoundRectRadius(graphics, 0.0f, 0.0f, width - 1.0f, height - 1.0f, kCornerRadius, track, 1.0f, true,
                                  track);
     if (m_nProgress != 0 && filled > 0) {

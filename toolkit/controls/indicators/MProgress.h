@@ -38,6 +38,9 @@ public:
     // control is on its window's tick list (AddMTimer) with ticks enabled (SetRunTimer).
     int SetRun(int run, int start);
     int IsRunning() const { return m_bRunning; }
+    // The empty part of a bar drawn without images (near black unless set: a dark skin
+    // needs a lighter one).
+    void SetTrackColor(Gdiplus::ARGB colour);
 
     // Images from the window's image cache (a resource ID names a "PNG" resource of the
     // application). False without a paint manager or when the image does not load, in
@@ -67,6 +70,7 @@ private:
     CSize m_szFore;
     int m_nEndMargin = 12;
     int m_nBarHeight = 14;
+    Gdiplus::ARGB m_trackColour = 0xFF050505;
 };
 
 }  // namespace Kelvo

@@ -38,6 +38,9 @@ MPanel::MPanel(MObject* parent, UINT id, CRect rect, int visible)
     // Content added later, however wide, is drawn beneath the bars and leaves them the pointer.
     m_pScrollV->SetStayOnTop(1);
     m_pScrollH->SetStayOnTop(1);
+    // The panel keeps using its bars when a list is emptied and refilled.
+    m_pScrollV->SetKeptByParent(1);
+    m_pScrollH->SetKeptByParent(1);
     AttachControl(1, m_pScrollV);
     AttachControl(1, m_pScrollH);
     MPanel::SetControlRect(rect);

@@ -20,14 +20,22 @@ void MPicture::DrawControl(HDC dc, const CRect&) {
 
 int MPicture::SetImage(const wchar_t* path, int frames) {
     const int loaded = m_picture.LoadFile(path, frames);
+    KeepFrameSize();
     UpdateControl(1, 0);
     return loaded;
 }
 
 int MPicture::SetImage(UINT resourceId, const wchar_t* resourceType, int frames) {
-    if (!m_picture.LoadResource(resourceId, resourceType, frames)) return 0;
+    const int loaded = m_picture.LoadResource(resourceId, resourceType, frames);
+    KeepFrameSize();
+    if (!loaded) return 0;
     UpdateControl(1, 0);
     return 1;
+}
+
+void MPicture::KeepFrameSize() {
+    m_nFrameWidth = m_picture.FrameWidth();
+    m_nFrameHeight = m_picture.FrameHeight();
 }
 
 int MPicture::SetShowMode(enumShowMode mode, int parameter) {

@@ -30,11 +30,13 @@ public:
     int SetShowModeMID(int left, int top, int right, int bottom);
     // The part of the image mode 5 stretches over the control; no repaint.
     void SetCustomRect(CRect source);
-    // (frame width, frame height) of the last picture that loaded.
-    CSize GetImageSize() const { return CSize(m_picture.FrameWidth(), m_picture.FrameHeight()); }
     int GetShowMode() const { return m_picture.ShowMode(); }
 
 private:
+    // GetImageSize, also when asked through MControlFont, gives the frame size of the
+    // last picture that loaded.
+    void KeepFrameSize();
+
     PictureImage m_picture;
 };
 

@@ -134,6 +134,9 @@ int MSlider::OnControlLButtonDown(UINT, CPoint point) {
     if (!m_bEnabled) return 0;
     // Every change of state comes before the move, whose notification may end the slider.
     if (m_rcThumb.PtInRect(point)) {
+        // The tick brings the thumb to a pointer that left the slider; a slider without a
+        // background image has not joined the tick list through SetImage.
+        AddMTimer();
         m_bDragByTimer = 1;
         m_lastTrackedMs = ToolkitNowMs();
         SetState(kDragging);

@@ -36,7 +36,20 @@ MTabCtrl::MTabCtrl(MObject* parent, UINT id, CRect rect, int visible, int enable
     m_nVAlignment = DT_VCENTER;
 }
 
-MTabCtrl::~MTabCtrl() { ReleaseItems(); }
+MTabCtrl::~MTabCtrl() {
+    if (m_pManager) m_pManager->UnwatchForgottenControls(this);
+    ReleaseItems();
+}
+
+void MTabCtrl::InitControl(PaintManager* manager) {
+    MControlFont::InitControl(manager);
+    if (manager) manager->WatchForgottenControls(this, [this](MControl* gone) { ForgetPage(gone); });
+}
+
+void MTabCtrl::ForgetPage(MControl* page) {
+    for (TabItemInfo* item : m_items)
+        if (item->page == page) item->page = nullptr;
+}
 
 const wchar_t* MTabCtrl::GetClassNameW() { return L"MTabCtrl"; }
 
@@ -340,13 +353,6 @@ int MTabCtrl::OnControlScroll(int bar, int direction, CPoint point) {
     if (!selected || !selected->page || !selected->rect.PtInRect(point)) return 0;
     // The pointer is on the tab, not on the page, so the page's own routing would refuse it.
     return selected->page->OnControlScroll(bar, direction, point);
-}
-
-int MTabCtrl::OnControlKeyDown(UINT key, UINT repeat, UINT modifiers) {
-    if (!m_bEnabled) return 0;
-    const TabItemInfo* selected = GetItemInfo(m_nSelected);
-    if (!selected || !selected->page) return 0;
-    return selected->page->OnKeyDown(key, repeat, modifiers);
 }
 
 int MTabCtrl::OnControlKeyUp(UINT, UINT, UINT) { return 0; }

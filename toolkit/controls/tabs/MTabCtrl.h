@@ -4,8 +4,11 @@
 // A tab's text is not drawn: it is the tab's tooltip.
 //
 // Pages made by CreatePanel belong to the tab control and die with it; a page the
-// application made elsewhere (on its dialog) is only referred to, and deleting its tab
-// leaves it alone. The pages' notifications pass through to the tab control's parent.
+// application made elsewhere (on its dialog) is only referred to: deleting its tab leaves
+// it alone, and when its owner destroys it the tab simply has no page any more. The
+// pages' notifications pass through to the tab control's parent. Keys reach the selected
+// page by the ordinary routing (the only visible page, of the tab control or of the
+// dialog), so a key no one takes is offered to it once.
 //
 // The strip pre-renders its looks (normal, hover, selected) side by side in its cache, so
 // hovering and selecting only change what is copied from it.
@@ -42,6 +45,9 @@ public:
     MTabCtrl& operator=(const MTabCtrl&) = delete;
 
     const wchar_t* GetClassNameW() override;
+    // Starts listening for the window's forgotten controls: a page the dialog owns may be
+    // destroyed while its tab remains.
+    void InitControl(PaintManager* manager) override;
     LRESULT OnBaseMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) override;
     LRESULT OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) override;
     // Pages ask for their repaints through the tab control.
@@ -56,7 +62,6 @@ public:
     int OnControlLButtonDown(UINT flags, CPoint point) override;
     int OnControlLButtonUp(UINT flags, CPoint point) override;
     int OnControlScroll(int bar, int direction, CPoint point) override;
-    int OnControlKeyDown(UINT key, UINT repeat, UINT modifiers) override;
     virtual int OnControlKeyUp(UINT key, UINT repeat, UINT modifiers);
 
     // Appends a tab whose image (`frames` side by side, -1 for 3) is read from the skin
@@ -110,6 +115,7 @@ private:
     void ShowPage(MControl* page, bool show);
     void SetHover(int index);
     void ReleaseItems();
+    void ForgetPage(MControl* page);
     void RenderHorizontal(HDC cache, const CRect& band);
     void RenderVertical(HDC cache, const CRect& band);
     void DrawTabImage(Gdiplus::Graphics& graphics, const TabItemInfo& item, int frame, int x, int y);

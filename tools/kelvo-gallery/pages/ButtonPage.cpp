@@ -207,6 +207,9 @@ public:
                 return L"CTimerButton: counting down from 10 s";
             }
         }
+        // The flat buttons leave the choice to the page, which takes every one.
+        if (id >= kFlatFirst && id < kFlatFirst + 3 && code == Kelvo::kNotifyActivated && m_dialog)
+            if (auto* flat = dynamic_cast<Kelvo::MButton2*>(m_dialog->GetControl(id))) flat->SetCheck(1);
         const wchar_t* what = code == Kelvo::kNotifyPressed     ? L"1 (pressed)"
                               : code == Kelvo::kNotifyActivated ? L"2 (clicked)"
                               : code == 32                       ? L"32 (held: repeat)"

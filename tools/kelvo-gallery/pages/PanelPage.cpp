@@ -78,7 +78,7 @@ class Label : public Kelvo::MControlFont {
 public:
     Label(Kelvo::MObject* parent, UINT id, CRect rect, const wchar_t* title, bool frame)
         : MControlFont(parent, id, rect, title, 1, 1, 0), m_frame(frame) {
-        SetTextColor(0xFF333333);
+        SetTextColor(kCaptionColour);
     }
 
     void DrawControl(HDC dc, const CRect&) override {

@@ -39,7 +39,6 @@ enum ControlId : UINT {
     kFirstCaption = kFirstPageId + 100,
 };
 
-constexpr Gdiplus::ARGB kCaptionColour = 0xFF333333;
 constexpr int kBoxWidth = 140;
 constexpr int kBoxGap = 12;
 
@@ -92,7 +91,8 @@ public:
         const CRect solid = m_areaSolid;
         return {
             {L"the rounded bar's filled part", CPoint(bar.left + 20, bar.top + bar.Height() / 2), 0x3768FA},
-            {L"the rounded bar's empty part", CPoint(bar.right - 20, bar.top + bar.Height() / 2), 0x050505},
+            {L"the rounded bar's empty part", CPoint(bar.right - 20, bar.top + bar.Height() / 2),
+             kProgressTrackColour & 0xFFFFFF},
             {L"the framed area's frame", CPoint(solid.left, solid.top), 0x3768FA},
             // Red at alpha 254 over the frame colour, which fills the whole area first.
             {L"the area filled with colour reference 0x0000FF", CPoint(solid.left + 10, solid.top + 10), 0xFE0001},
@@ -228,6 +228,7 @@ private:
     }
 
     void Configure(Kelvo::MProgress& bar, UINT id) {
+        bar.SetTrackColor(kProgressTrackColour);
         switch (id) {
         case kBarText:
             bar.SetTextColor(0xFFFFFFFF);

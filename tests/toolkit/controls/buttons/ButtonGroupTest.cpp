@@ -1,6 +1,6 @@
 // The flat buttons' group: checking one unchecks the other members of its group among its
 // siblings, combo boxes of the group included, and leaves other groups alone, without
-// any notification.
+// any notification; a click leaves the choice to the page.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +11,7 @@
 #include "InputDriver.h"
 #include "MButton2.h"
 #include "MControl.h"
+#include "Manager.h"
 
 namespace {
 
@@ -61,15 +62,24 @@ TEST(ButtonGroupTest, CheckingOneUnchecksTheRestOfItsGroupOnly) {
     EXPECT_EQ(mouse[1]->GetCheck(), 1);
     EXPECT_TRUE(window.notifications.empty());
 
-    // A click checks the button clicked and unchecks the rest of its group.
+    // A click only tells the page. A page that refuses the choice leaves the checks and
+    // the highlight where they were; one that takes it checks the button.
     harness::InputDriver input{window};
+    const DWORD highlight = Kelvo::Manager::GetSelectColor() & 0xFFFFFF;
     input.Click(CPoint(60, 105));
-    EXPECT_EQ(mouse[2]->GetCheck(), 1);
-    EXPECT_EQ(mouse[0]->GetCheck(), 0);
-    EXPECT_EQ(mouse[1]->GetCheck(), 0);
-    EXPECT_EQ(other->GetCheck(), 1);
     ASSERT_EQ(window.Codes(), std::vector<UINT>{2});
     EXPECT_EQ(window.notifications[0].id, 12u);
+    window.PaintNow();
+    EXPECT_EQ(mouse[2]->GetCheck(), 0);
+    EXPECT_NE(window.Pixel(60, 112), highlight) << "the refused button";
+    EXPECT_EQ(mouse[1]->GetCheck(), 1);
+    EXPECT_EQ(window.Pixel(60, 72), highlight) << "the button still chosen";
+
+    mouse[2]->SetCheck(1);
+    window.PaintNow();
+    EXPECT_EQ(window.Pixel(60, 112), highlight);
+    EXPECT_NE(window.Pixel(60, 72), highlight);
+    EXPECT_EQ(other->GetCheck(), 1);
 }
 
 }  // namespace

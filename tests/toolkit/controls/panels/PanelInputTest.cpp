@@ -93,6 +93,37 @@ TEST(PanelInputTest, RealWheelNotchesMoveTheBar) {
     EXPECT_TRUE(content.log.Starting("top:scroll").empty());
 }
 
+// A list refill empties the panel and fills it again: the bars stay the panel's and go
+// on working, with the wheel, a new range and the next layout.
+TEST(PanelInputTest, BarsOutliveTheRemovalOfTheContent) {
+    const struct {
+        const char* name;
+        void (*remove)(MPanel&);
+    } removals[] = {
+        {"all children", [](MPanel& panel) { panel.RemoveAllControl(); }},
+        {"the vertical bar", [](MPanel& panel) { panel.RemoveControl(panel.GetScrollVertical()); }},
+        {"the horizontal bar", [](MPanel& panel) { panel.RemoveControl(panel.GetScrollHorizontal()); }},
+        {"the bar through the window", [](MPanel& panel) { panel.GetManager()->RemoveControl(panel.GetScrollVertical()); }},
+    };
+    for (const auto& r : removals) {
+        SCOPED_TRACE(r.name);
+        ScrolledPanel content;
+        MPanel& panel = *content.panel;
+        r.remove(panel);
+        EXPECT_EQ(panel.GetControl(MPanel::kVerticalBarId), panel.GetScrollVertical());
+        EXPECT_EQ(panel.GetControl(MPanel::kHorizontalBarId), panel.GetScrollHorizontal());
+
+        auto* refill = new harness::RecordingControl(&panel, content.log, "refill", 102, CRect(20, 20, 150, 310));
+        panel.AttachControl(1, refill);
+        panel.SetControlRect(kPanelRect);
+        EXPECT_EQ(panel.GetVerticalBar()->GetScrollMaxRange(), 300);
+        EXPECT_EQ(panel.OnControlScroll(1, 1, CPoint(180, 80)), 1);
+        EXPECT_EQ(panel.GetVerticalBar()->GetScrollCurrentPos(), 10);
+        content.window.PaintNow();
+        EXPECT_EQ(panel.GetControls().back(), panel.GetScrollHorizontal());
+    }
+}
+
 TEST(PanelInputTest, ClickReachesTheChildUnderTheScrolledPoint) {
     const struct {
         int position;

@@ -202,6 +202,8 @@ TEST_F(PictureModeTest, AFailedLoadLeavesNoPictureButTheOldSize) {
     for (const auto& s : steps) {
         EXPECT_EQ(picture->SetImage(s.path->c_str(), s.frames), s.answer);
         EXPECT_EQ(picture->GetImageSize(), s.size) << s.frames;
+        // The same answer where the application holds the picture as any skinned control.
+        EXPECT_EQ(static_cast<Kelvo::MControlFont*>(picture)->GetImageSize(), s.size) << s.frames;
         window.PaintNow();  // the load itself asked for the picture to be drawn again
         EXPECT_EQ(At(picture, 55, 30), s.centre) << s.frames;
     }

@@ -56,6 +56,12 @@ TEST_F(ProgressTest, RoundedBarsShowTheFilledWidth) {
         EXPECT_EQ(At(bar, 0, 10), c.filled > 0 ? kFill : kTrack);
         EXPECT_EQ(window.Pixel(20, 41), kWhite);
     }
+    // A dark skin gives the empty part a colour of its own; the filled part keeps its own.
+    bar->SetProgress(50);
+    bar->SetTrackColor(0xFF4A505A);
+    window.PaintNow();
+    EXPECT_EQ(At(bar, 150, 10), 0x4A505Au);
+    EXPECT_EQ(At(bar, 50, 10), kFill);
 }
 
 TEST_F(ProgressTest, AMaximumOfZeroFillsNothingAndKeepsZero) {

@@ -222,6 +222,67 @@ TEST_F(TabCtrlTest, WheelAndKeysGoToTheSelectedPage) {
     EXPECT_FALSE(Logged("c:"));
 }
 
+// A key no one takes reaches the selected page once, whether the tab control or the
+// window owns the page.
+TEST_F(TabCtrlTest, AKeyNoOneTakesReachesTheSelectedPageOnce) {
+    for (bool borrowed : {false, true}) {
+        SCOPED_TRACE(borrowed ? "the window's page" : "the tab control's page");
+        RecordingControl* page = nullptr;
+        if (borrowed) {
+            tab = window.Add(new MTabCtrl(&recorder, kTabId, CRect(20, 20, 76, 280), 1, 1));
+            tab->SetTabType(Kelvo::TAB_VERTICAL);
+            tab->SetTabCtrlHeight(56);
+            page = window.Add(new RecordingControl(&window, log, "d", 77, kPageRect));
+            tab->InsertItem(1, L"Home", icon.c_str(), page, 2, 56);
+            tab->SetSelectItem(0);
+        } else {
+            MakeStrip();
+            tab->SetSelectItem(1);
+            page = pages[1];
+        }
+        window.PaintNow();
+        for (CPoint pointer : {TabCentre(0), kPageRect.CenterPoint()}) {
+            input.MoveTo(pointer);
+            log.Clear();
+            input.Key(VK_DOWN);
+            EXPECT_EQ(log.Starting(page->Name() + ":key"), std::vector<std::string>{page->Name() + ":key40/0"})
+                << pointer.x << "," << pointer.y;
+        }
+        window.Manager().RemoveControl(tab);
+        if (borrowed) window.Manager().RemoveControl(page);
+        pages.clear();
+    }
+}
+
+// A page the window owns may be destroyed while its tab stays: the tab is then without a
+// page, and selecting, hiding and deleting go on without touching it.
+TEST_F(TabCtrlTest, APageItsOwnerDestroysIsForgotten) {
+    tab = window.Add(new MTabCtrl(&recorder, kTabId, CRect(20, 20, 76, 280), 1, 1));
+    tab->SetTabType(Kelvo::TAB_VERTICAL);
+    tab->SetTabCtrlHeight(56);
+    auto* gone = window.Add(new RecordingControl(&window, log, "d", 77, kPageRect));
+    auto* kept = window.Add(new RecordingControl(&window, log, "e", 78, kPageRect));
+    tab->InsertItem(1, L"Home", icon.c_str(), gone, 2, 56);
+    tab->InsertItem(2, L"Keys", icon.c_str(), kept, 2, 56);
+    tab->SetSelectItem(0);
+
+    window.Manager().RemoveControl(gone);
+    ASSERT_TRUE(Logged("d:destroyed"));
+    EXPECT_EQ(tab->GetItemInfo(0)->page, nullptr);
+    EXPECT_EQ(tab->GetItemInfo(1)->page, kept);
+
+    tab->SetSelectItem(1);
+    EXPECT_TRUE(kept->IsVisible());
+    tab->SetSelectItem(0);
+    EXPECT_FALSE(kept->IsVisible());
+    tab->SetControlVisible(0);
+    tab->SetControlVisible(1);
+    input.Key(VK_DOWN);
+    tab->DeleteItem(0);
+    EXPECT_EQ(tab->GetItemCount(), 1);
+    EXPECT_TRUE(kept->IsVisible());
+}
+
 TEST_F(TabCtrlTest, PagesNotificationsPassThroughToTheParent) {
     MakeStrip();
     recorder.seen.clear();
