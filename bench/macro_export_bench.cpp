@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "MacroFile.h"
 
 namespace {
@@ -43,16 +44,10 @@ double ExportMs(const MacroFileContent& content, std::size_t& bytesOut) {
     return elapsed.count();
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::atoi(argv[1]) : 5;
-    if (runs < 1) runs = 5;
+    int runs = RunsFromArguments(argc, argv);
     std::printf("Macro export (build the document and encode it); median of %d runs\n", runs);
     std::printf("  %8s %10s %12s %16s\n", "steps", "KB", "ms", "ms per 1,000");
     for (int steps : {1000, 5000, 15000, 30000}) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "File.h"
 #include "SQLiteDB.h"
 #include "SQLiteStatement.h"
@@ -57,11 +58,6 @@ double Run(const CString& folder, const Mode& mode, int updates) {
     }
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     return updates / elapsed.count();
-}
-
-double Median(std::vector<double> rates) {
-    std::sort(rates.begin(), rates.end());
-    return rates[rates.size() / 2];
 }
 
 constexpr int kRounds = 5;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "XmlDocument.h"
 
 namespace {
@@ -83,16 +84,10 @@ double ParseMs(const std::wstring& text) {
     return elapsed.count();
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::atoi(argv[1]) : 5;
-    if (runs < 1) runs = 5;
+    int runs = RunsFromArguments(argc, argv);
     const std::size_t sizes[] = {100 * kKB, kMB, 4 * kMB};
     std::printf("XmlDocument parse time in ms per MB of text (characters); median of %d runs\n", runs);
     std::printf("  %-32s %12s %12s %12s %14s\n", "document", "100 KB", "1 MB", "4 MB", "4 MB / 1 MB");
