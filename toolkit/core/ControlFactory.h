@@ -44,6 +44,9 @@ ControlFactoryRows PanelFactoryRows();
 ControlFactoryRows PictureFactoryRows();
 ControlFactoryRows IndicatorFactoryRows();    // progress bars, static texts, filled areas
 ControlFactoryRows TabFactoryRows();          // tab controls and sliders
+ControlFactoryRows TextInputFactoryRows();    // edit boxes, number edits, spinners, rich edits
+ControlFactoryRows ListFactoryRows();         // list boxes and combo boxes
+ControlFactoryRows StatusFactoryRows();       // battery, device state, light and angle sliders, level bar
 
 // The table of windows (MDialog, MenuWnd, MPopupWnd) and that of panels (MPanel and the
 // controls built on it).

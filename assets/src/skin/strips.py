@@ -299,6 +299,12 @@ SKINS = {
     "icon/tab_light": lambda: tab_icon(light_glyph),
     "icon/tab_set": lambda: tab_icon(settings_glyph),
     "icon/tab_sysset": lambda: tab_icon(gear_glyph),
+    # Text input: edit boxes, number edits and spinners.
+
+    # Lists and combo boxes.
+
+    # Status widgets: battery, device state, light sliders.
+
 }
 
 
