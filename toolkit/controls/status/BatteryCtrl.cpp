@@ -85,6 +85,12 @@ int BatteryCtrl::OnControlTimer() {
     return 1;
 }
 
+int BatteryCtrl::GetFilledWidth() const {
+    // A device may report any number: the fill never reaches past its own picture.
+    const int percent = std::clamp(m_bCharging ? m_nAnimationLevel : m_nLevel, 0, 100);
+    return percent * WidthOf(m_levelImage) / 100;
+}
+
 void BatteryCtrl::DrawControl(HDC dc, const CRect&) {
     DrawCachedLooks(dc, 1, 0, [this](HDC cache, int width, int height) {
         {
@@ -92,9 +98,7 @@ void BatteryCtrl::DrawControl(HDC dc, const CRect&) {
             const int backgroundWidth = WidthOf(m_background);
             if (m_background)
                 graphics.DrawImage(m_background.get(), Gdiplus::Rect(0, 0, backgroundWidth, HeightOf(m_background)));
-            // A device may report any number: the fill never reaches past its own picture.
-            const int percent = std::clamp(m_bCharging ? m_nAnimationLevel : m_nLevel, 0, 100);
-            const int levelWidth = percent * WidthOf(m_levelImage) / 100;
+            const int levelWidth = GetFilledWidth();
             if (levelWidth > 0) {
                 const int levelHeight = HeightOf(m_levelImage);
                 graphics.DrawImage(m_levelImage.get(), Gdiplus::Rect(0, 0, levelWidth, levelHeight), 0, 0, levelWidth,
@@ -107,7 +111,7 @@ void BatteryCtrl::DrawControl(HDC dc, const CRect&) {
                                                                       WidthOf(m_chargeImage), boltHeight));
             }
         }
-        if (!m_bCharging && m_nLevel != 0) DrawPercent(cache, WidthOf(m_background) > 0 ? WidthOf(m_background) : width, height);
+        if (!m_bCharging && m_nLevel != 0) DrawPercent(cache, m_background ? WidthOf(m_background) : width, height);
     });
 }
 

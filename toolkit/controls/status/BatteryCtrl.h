@@ -38,6 +38,8 @@ public:
     int IsCharging() const { return m_bCharging; }
     // The level the charging fill shows now.
     int GetAnimationLevel() const { return m_nAnimationLevel; }
+    // How many columns of the level picture are drawn: never more than it has.
+    int GetFilledWidth() const;
 
 private:
     void DrawPercent(HDC dc, int width, int height);

@@ -8,6 +8,9 @@ namespace {
 
 constexpr int kMeasureWidth = 200;
 constexpr int kTextMargin = 30;  // the plate's width beyond the title's, both sides together
+// The plate stretches between corners kept at their size, so a wide plate keeps the
+// rounding of a narrow one.
+constexpr int kPlateCorner = 6;
 
 COLORREF ToColorRef(Gdiplus::ARGB colour) { return RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF); }
 
@@ -26,7 +29,7 @@ void CDeviceState::DrawControl(HDC dc, const CRect&) {
     DrawCachedLooks(dc, 1, 0, [this, &title](HDC cache, int width, int height) {
         {
             Gdiplus::Graphics graphics(cache);
-            DrawImageFrame(graphics, CRect(0, 0, width, height), 0, 0);
+            DrawImageFrame(graphics, CRect(0, 0, width, height), 0, kPlateCorner);
         }
         if (title.IsEmpty()) return;
         if (m_bTextByGdi)

@@ -36,6 +36,9 @@ constexpr int kLightRow = 124;
 constexpr int kAngleRow = 316;
 constexpr int kLevelRow = 414;
 constexpr int kAngleWidth = 200;
+// The thumb sits 2 pixels above the bottom and the bar at the top: at this height the
+// thumb rides on the bar.
+constexpr int kLightHeight = 12;
 
 class StatusPage : public GalleryPage {
 public:
@@ -107,7 +110,7 @@ private:
             if (gauge) {
                 gauge->SetImage(L"icon\\icon_battery_bkg.png", 1);
                 gauge->SetBatteryIcon(L"icon\\icon_batteryvalue.png", L"icon\\icon_charge.png");
-                gauge->SetFontWidth(12);
+                gauge->SetFontWidth(11);
                 gauge->SetBatteryInfo(gauges[i].level, gauges[i].charging);
             }
             Caption(dialog, CRect(x, top + 28, x + 125, top + 46), gauges[i].caption);
@@ -119,12 +122,13 @@ private:
             const wchar_t* title;
             int byGdi;
             const wchar_t* caption;
-        } plates[] = {{L"Connected", 1, L"fits its title"},
-                      {L"Wireless receiver connected", 1, L"fits a longer title"},
-                      {L"GDI+ text", 0, L"GDI+ text: keeps its size"},
-                      {L"", 1, L"no title"}};
+            int x;
+        } plates[] = {{L"Connected", 1, L"fits its title", 0},
+                      {L"", 1, L"no title", 170},
+                      {L"GDI+ text", 0, L"GDI+ text: keeps its size", 340},
+                      {L"Wireless receiver connected", 1, L"fits a longer title", 580}};
         for (int i = 0; i < 4; ++i) {
-            const int x = left + i * 230;
+            const int x = left + plates[i].x;
             auto* plate = static_cast<Kelvo::CDeviceState*>(dialog.CreateControl(
                 L"CDeviceState", kStateFirst + i, CRect(x, top, x + 120, top + 24), plates[i].title, 1, 1));
             if (plate) {
@@ -132,7 +136,7 @@ private:
                 plate->SetTextColor(0xFFE0E0E0);
                 plate->SetTextByGdi(plates[i].byGdi);
             }
-            Caption(dialog, CRect(x, top + 28, x + 220, top + 46), plates[i].caption);
+            Caption(dialog, CRect(x, top + 28, x + 230, top + 46), plates[i].caption);
         }
     }
 
@@ -152,7 +156,7 @@ private:
             const int y = top + (i / 2) * 46;
             const UINT id = i == 7 ? kLightLive : kLightFirst + i;
             auto* slider = static_cast<Kelvo::LightSlider*>(
-                dialog.CreateControl(L"LightSlider", id, CRect(x, y, x + 210, y + 20), L"", 1, 1));
+                dialog.CreateControl(L"LightSlider", id, CRect(x, y, x + 210, y + kLightHeight), L"", 1, 1));
             if (slider) {
                 slider->SetImage(sliders[i].bar, 1);
                 slider->SetThumbImage(L"img_lightslider_bar.png");
@@ -160,7 +164,7 @@ private:
                 slider->SetProgress(sliders[i].value);
                 if (id != kLightLive) slider->SetRresponse(0);  // samples: the pointer leaves them alone
             }
-            Caption(dialog, CRect(x + 220, y + 2, x + 440, y + 20), sliders[i].caption);
+            Caption(dialog, CRect(x + 220, y - 3, x + 440, y + 15), sliders[i].caption);
         }
     }
 

@@ -76,6 +76,7 @@ TEST_F(BatteryTest, FillsByThePercentageAndWritesItUnlessEmpty) {
         SCOPED_TRACE(c.percent);
         gauge->SetBatteryInfo(c.percent, 0);
         window.PaintNow();
+        EXPECT_EQ(gauge->GetFilledWidth(), c.filled);
         EXPECT_EQ(FirstMismatch(c.filled), -1);
         if (c.text)
             EXPECT_GT(TextPixels(c.filled), 10);
@@ -111,6 +112,7 @@ TEST_F(BatteryTest, ChargingGrowsTheFillInStepsOfTwoOnTicksAndStartsOver) {
         tick(s.ticks);
         EXPECT_EQ(gauge->GetAnimationLevel(), s.animation);
         window.PaintNow();
+        EXPECT_EQ(gauge->GetFilledWidth(), std::min(s.animation, 100) * level.Width() / 100);
         EXPECT_EQ(FirstMismatch(std::min(s.animation, 100) * level.Width() / 100), -1);
         EXPECT_EQ(TextPixels(std::min(s.animation, 100) * level.Width() / 100), 0);  // no percentage while charging
         // The bolt: 5 pixels right of the outline, centred in the control's height.
