@@ -36,11 +36,6 @@ void MLevelCtrl::SetRangeValue(int minimum, int maximum) {
     m_bUpdate = 0;
 }
 
-void MLevelCtrl::SetShowText(int show) {
-    m_bShowText = show ? 1 : 0;
-    m_bUpdate = 0;
-}
-
 CString MLevelCtrl::GetShownText() {
     std::wstring text = GetControlTitle().GetString();
     // The level already lies in minimum … maximum: it is shown as it is.

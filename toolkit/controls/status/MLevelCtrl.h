@@ -25,7 +25,6 @@ public:
     void SetRangeValue(int minimum, int maximum);
     int GetMinValue() const { return m_nMin; }
     int GetMaxValue() const { return m_nMax; }
-    void SetShowText(int show);
     // What is written under the bar: the title, the level and "%" when the maximum is 100.
     CString GetShownText();
     // The level of the segment under a point of the window; -1 between or beside them.

@@ -39,6 +39,8 @@ constexpr int kAngleWidth = 200;
 // The thumb sits 2 pixels above the bottom and the bar at the top: at this height the
 // thumb rides on the bar.
 constexpr int kLightHeight = 12;
+constexpr const wchar_t* kLightBar = L"img_lightslider_bkg.png";
+constexpr const wchar_t* kSaturationBar = L"img_saturation_bkg.png";
 
 class StatusPage : public GalleryPage {
 public:
@@ -146,10 +148,10 @@ private:
             int maximum, value;
             const wchar_t* caption;
         } sliders[] = {
-            {L"img_lightslider_bkg.png", 10, 0, L"brightness 0"},    {L"img_lightslider_bkg.png", 10, 5, L"brightness 5"},
-            {L"img_lightslider_bkg.png", 10, 10, L"brightness 10"},  {L"img_saturation_bkg.png", 100, 60, L"saturation 60"},
-            {L"img_lightslider_bkg.png", 10, 7, L"disabled"},        {L"img_saturation_bkg.png", 100, 30, L"saturation 30"},
-            {L"img_lightslider_bkg.png", 4, 1, L"speed 1 of 0 ... 4"}, {L"img_lightslider_bkg.png", 255, 128, L"live: drag it"},
+            {kLightBar, 10, 0, L"brightness 0"},         {kLightBar, 10, 5, L"brightness 5"},
+            {kLightBar, 10, 10, L"brightness 10"},       {kSaturationBar, 100, 60, L"saturation 60"},
+            {kLightBar, 10, 7, L"disabled"},             {kSaturationBar, 100, 30, L"saturation 30"},
+            {kLightBar, 4, 1, L"speed 1 of 0 ... 4"},    {kLightBar, 255, 128, L"live: drag it"},
         };
         for (int i = 0; i < 8; ++i) {
             const int x = left + (i % 2) * 470;
