@@ -198,6 +198,15 @@ def switch(on):
     return strip(36, 20, frames)
 
 
+# The device-state plate of the main window's frame; the control stretches frame 0.
+def state_area():
+    def plate(fill, stroke):
+        return (f'<rect x="0.5" y="0.5" width="39" height="23" rx="4" fill="{fill}" '
+                f'stroke="{stroke}"/>')
+    return strip(40, 24, [plate(SURFACE, EDGE), plate(SURFACE_HOVER, ACCENT),
+                          plate(ACCENT_DARK, ACCENT_DARK), plate("#12161e", "#2c313a")])
+
+
 # Icons drawn beside the titles of icon buttons, one frame per button state.
 def arrow_up_icon():
     def draw(colour):
@@ -275,63 +284,6 @@ def slider_thumb():
     return svg(16, 16, f'<circle cx="8" cy="8" r="6.5" fill="{WHITE}" stroke="{ACCENT}" stroke-width="2.5"/>')
 
 
-# Status widgets. The battery's outline and its level fill share one size: the fill is
-# cropped from the left by the percentage, so it must line up with the outline's inside.
-BATTERY_W, BATTERY_H = 40, 18
-
-
-def battery_outline():
-    return svg(BATTERY_W, BATTERY_H,
-               f'<rect x="1" y="1" width="34" height="16" rx="3" fill="none" stroke="{GLYPH}" stroke-width="2"/>'
-               f'<rect x="36" y="6" width="3" height="6" rx="1" fill="{GLYPH}"/>')
-
-
-def battery_level():
-    # Square corners at whole pixels: each column of the fill is the same colour, so any
-    # crop of it reads as the same bar.
-    return svg(BATTERY_W, BATTERY_H, f'<rect x="3" y="3" width="30" height="12" fill="{ACCENT}"/>')
-
-
-def charge_bolt():
-    return svg(10, 16, f'<path d="M6.5 0.5 L1 9 H4.8 L3.5 15.5 L9 7 H5.2 Z" fill="#f5c542"/>')
-
-
-# The device-state label's plate; the control stretches frame 0 over itself.
-def state_area():
-    def plate(fill, stroke):
-        return (f'<rect x="0.5" y="0.5" width="39" height="23" rx="4" fill="{fill}" '
-                f'stroke="{stroke}"/>')
-    return strip(40, 24, [plate(SURFACE, EDGE), plate(SURFACE_HOVER, ACCENT),
-                          plate(ACCENT_DARK, ACCENT_DARK), plate("#12161e", "#2c313a")])
-
-
-# Two-tone slider bars: the empty bar above, the filled bar below, rows of equal height.
-LIGHT_BAR_W, LIGHT_BAR_ROW = 200, 8
-
-
-def two_tone_bar(filled, defs=""):
-    w, h = LIGHT_BAR_W, LIGHT_BAR_ROW
-    return svg(w, 2 * h,
-               f'<rect x="0" y="1" width="{w}" height="{h - 2}" rx="3" fill="{EDGE}"/>'
-               f'<rect x="0" y="{h + 1}" width="{w}" height="{h - 2}" rx="3" fill="{filled}"/>', defs)
-
-
-def light_bar():
-    return two_tone_bar(ACCENT)
-
-
-def saturation_bar():
-    # From no colour to full colour: grey at the left, the accent at the right.
-    return two_tone_bar("url(#sat)", '<linearGradient id="sat" x1="0" y1="0" x2="1" y2="0">'
-                        f'<stop offset="0" stop-color="#8a8f99"/><stop offset="1" stop-color="{ACCENT}"/>'
-                        '</linearGradient>')
-
-
-def light_thumb():
-    # Drawn 10 x 10 by the slider, so it is made at that size to stay sharp.
-    return svg(10, 10, f'<circle cx="5" cy="5" r="4.25" fill="{WHITE}" stroke="{ACCENT}" stroke-width="1.5"/>')
-
-
 SKINS = {
     "img_button": push_button,
     "img_button2": toggle_button,
@@ -361,13 +313,7 @@ SKINS = {
     # Lists and combo boxes.
 
     # Status widgets: battery, device state, light sliders.
-    "icon/icon_battery_bkg": battery_outline,
-    "icon/icon_batteryvalue": battery_level,
-    "icon/icon_charge": charge_bolt,
     "img_area": state_area,
-    "img_lightslider_bkg": light_bar,
-    "img_saturation_bkg": saturation_bar,
-    "img_lightslider_bar": light_thumb,
 
 }
 
