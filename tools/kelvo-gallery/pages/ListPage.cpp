@@ -46,7 +46,7 @@ public:
         m_nextCaption = kFirstCaption;
         BuildCombos(dialog, area.left, area.top);
         BuildGrouped(dialog, area.left, area.top + 64);
-        BuildSwatches(dialog, area.left + 560, area.top + 64);
+        BuildSwatches(dialog, area.left + 470, area.top + 120);
         BuildLists(dialog, area.left, area.top + 180);
     }
 
@@ -117,6 +117,13 @@ private:
         return caption;
     }
 
+    // The program's combo look: a smaller face, the text kept clear of the arrow.
+    static void Dress(Kelvo::MComboBox* combo, int arrowRoom) {
+        combo->SetFontWidth(14);
+        const CRect rect = combo->GetRect();
+        combo->SetTextRect(CRect(8, 3, rect.Width() - arrowRoom, rect.Height() - 3));
+    }
+
     static void FillCombo(Kelvo::MComboBox* combo, int count) {
         for (int i = 0; i < count; ++i) {
             const std::wstring name = i < 5 ? kModels[i] : L"Profile " + std::to_wstring(i + 1);
@@ -132,6 +139,7 @@ private:
                 dialog.CreateControl(L"MComboBox", kComboLooks + i, rect, L"", 1, i == 3 ? 0 : 1));
             if (!combo) continue;
             combo->SetImage(i == 4 ? L"img_combobox_device.png" : L"img_combobox.png", 4);
+            Dress(combo, 34);
             FillCombo(combo, 5);
             combo->SetCurSel(i);
             combo->SetRresponse(0);  // samples: the pointer leaves them alone
@@ -141,6 +149,7 @@ private:
         auto* live = static_cast<Kelvo::MComboBox*>(dialog.CreateControl(L"MComboBox", kComboLive, liveRect, L"", 1, 1));
         if (!live) return;
         live->SetImage(L"img_combobox.png", 4);
+        Dress(live, 34);
         FillCombo(live, 25);
         live->SetCurSel(0);
         Caption(dialog, CRect(liveRect.left, liveRect.bottom + 2, liveRect.right, liveRect.bottom + 20),
@@ -155,6 +164,7 @@ private:
             auto* combo = new Kelvo::MComboBox2(&dialog, kGroupedLooks + i, rect, 1, i == 3 ? 0 : 1);
             dialog.GetPaintManager().AttachControl(1, combo);
             combo->SetImage(L"img_combobox_drop.png", 4);
+            Dress(combo, 30);
             combo->SetGroupName(L"Samples");
             FillCombo(combo, 5);
             combo->SetCurSel(i);
@@ -167,6 +177,7 @@ private:
                                            CRect(liveLeft, liveTop, liveLeft + kComboWidth, liveTop + kComboHeight), 1, 1);
         dialog.GetPaintManager().AttachControl(1, live);
         live->SetImage(L"img_combobox_drop.png", 4);
+        Dress(live, 30);
         FillCombo(live, 5);
         live->SetCurSel(1);
         m_groupButton = new Kelvo::MButton2(&dialog, kGroupButton,
@@ -180,7 +191,7 @@ private:
 
     void BuildSwatches(Kelvo::MDialog& dialog, int left, int top) {
         for (int i = 0; i < 4; ++i) {
-            const CRect rect(left + i * 60, top, left + i * 60 + 40, top + kComboHeight);
+            const CRect rect(left + i * 55, top, left + i * 55 + 40, top + kComboHeight);
             auto* swatch = new Kelvo::CColorCombo(&dialog, kSwatchLooks + i, rect, 1, i == 3 ? 0 : 1);
             dialog.GetPaintManager().AttachControl(1, swatch);
             swatch->SetAreaColor(0xFE3768FA);
