@@ -52,6 +52,9 @@ public:
     int OnControlRButtonUp(UINT flags, CPoint point) override;
     int OnControlScroll(int bar, int direction, CPoint point) override;
     int OnControlKeyDown(UINT key, UINT repeat, UINT modifiers) override;
+    // The hovered row's text in the list font 2 points larger, at most 300 pixels wide;
+    // null when no row is hovered. The caller owns it.
+    HBITMAP GetControlDropBitmap() override;
 
     int AddString(const wchar_t* text, int image);
     int AddString(const wchar_t* text, DWORD data, int image);

@@ -3,6 +3,7 @@
 // and what ends a rename, and the row bookkeeping.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "CScrollVertical.h"
@@ -99,6 +100,9 @@ TEST_F(ListBoxTest, ARenameInPlaceReportsAChangedTextOnceAndNothingElse) {
              Fill(list, 3);
          }, false, L"Row 1"},
         {"a row removed meanwhile", L"y", [](ListBoxTest&, DListBox* list) { list->DeleteItem(2); }, false, L"Row 1"},
+        {"its window moved", L"z", [](ListBoxTest& t, DListBox*) {
+             SetWindowPos(t.window.Handle(), nullptr, 110, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+         }, true, L"Row 1z"},
     };
     int x = 30;
     for (const auto& c : cases) {
@@ -127,6 +131,27 @@ TEST_F(ListBoxTest, ARenameInPlaceReportsAChangedTextOnceAndNothingElse) {
         }
         EXPECT_EQ(list->GetItemText(1), CString(c.text));
         window.Manager().RemoveControl(list);
+    }
+}
+
+TEST_F(ListBoxTest, TheDragPictureIsTheHoveredRowsTextAtMostThreeHundredPixelsWide) {
+    auto* list = window.Add(new MListBox(&recorder, kListId, kListRect, 1));
+    list->AddString(L"Hi", -1);
+    list->AddString(std::wstring(120, L'W').c_str(), -1);
+    EXPECT_EQ(list->GetDropBitmap(), nullptr) << "no row hovered";
+    const struct {
+        int row, minWidth, maxWidth;
+    } rows[] = {{0, 30 + 10 + 5, 100}, {1, 300, 300}};
+    for (const auto& r : rows) {
+        list->OnControlMouseMove(0, RowPoint(r.row, 30));
+        HBITMAP picture = list->GetDropBitmap();
+        ASSERT_NE(picture, nullptr);
+        BITMAP info{};
+        GetObjectW(picture, sizeof info, &info);
+        EXPECT_GE(info.bmWidth, r.minWidth) << r.row;
+        EXPECT_LE(info.bmWidth, r.maxWidth) << r.row;
+        EXPECT_EQ(std::abs(info.bmHeight), 30);
+        DeleteObject(picture);
     }
 }
 
