@@ -134,6 +134,45 @@ TEST_F(ListBoxTest, ARenameInPlaceReportsAChangedTextOnceAndNothingElse) {
     }
 }
 
+TEST_F(ListBoxTest, TheEditorIsAChildOverTheRowOrAPopupThereOverALayeredWindow) {
+    for (bool layered : {false, true}) {
+        SCOPED_TRACE(layered ? "layered" : "plain");
+        harness::TestWindow host(CRect(100, 100, 500, 400), layered);
+        auto* list = Fill(host.Add(new DListBox(&recorder, kListId, kListRect, 1)), 3);
+        list->EnableShowEdit(1);
+        list->SetCurSel(1);
+        ASSERT_EQ(list->ShowEdit(), 1);
+        HWND editor = list->GetEditWindow();
+        ASSERT_NE(editor, nullptr);
+        const LONG_PTR style = GetWindowLongPtrW(editor, GWL_STYLE);
+        EXPECT_EQ((style & WS_POPUP) != 0, layered);
+        EXPECT_EQ((style & WS_CHILD) != 0, !layered);
+        wchar_t className[32] = {};
+        GetClassNameW(editor, className, 32);
+        EXPECT_STREQ(className, L"EditWindow");
+        // Over row 1's text: 6 pixels in from the row's left edge, centred on the row.
+        RECT placed{};
+        GetWindowRect(editor, &placed);
+        const POINT expected = host.ToScreen(CPoint(kListRect.left + 6, 0));
+        EXPECT_EQ(placed.left, expected.x);
+        const POINT rowMiddle = host.ToScreen(CPoint(0, kListRect.top + 36 + 18));
+        EXPECT_LE(std::abs((placed.top + placed.bottom) / 2 - rowMiddle.y), 1);
+        wchar_t text[32] = {};
+        GetWindowTextW(editor, text, 32);
+        EXPECT_STREQ(text, L"Row 1");
+        if (!layered) {
+            // The window hands the editor's colour request back to it: the profile list's
+            // accent background. (A popup's request goes to no window that would hand it back.)
+            host.Pump(20);
+            RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            HDC dc = GetDC(editor);
+            EXPECT_EQ(GetPixel(dc, placed.right - placed.left - 3, 2), RGB(0x37, 0x68, 0xFA));
+            ReleaseDC(editor, dc);
+        }
+        host.Manager().RemoveControl(list);
+    }
+}
+
 TEST_F(ListBoxTest, TheDragPictureIsTheHoveredRowsTextAtMostThreeHundredPixelsWide) {
     auto* list = window.Add(new MListBox(&recorder, kListId, kListRect, 1));
     list->AddString(L"Hi", -1);
