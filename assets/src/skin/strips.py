@@ -280,6 +280,43 @@ def gear_glyph(_):
     return f'<path d="{d}" stroke-width="1.8"/><circle cx="12" cy="12" r="3.2"/>'
 
 
+# Combo boxes: a flat box whose right 32 pixels hold the arrow (the toolkit stretches the
+# frame as a nine-grid with margins 6, 6, 32, 6, so the arrow keeps its size).
+def chevron(cx, cy, colour, half=4.0, rise=2.5, width=1.6):
+    return (f'<path d="M{cx - half} {cy - rise / 2} L{cx} {cy + rise / 2 + 0.5} L{cx + half} {cy - rise / 2}" '
+            f'fill="none" stroke="{colour}" stroke-width="{width}" stroke-linecap="round" stroke-linejoin="round"/>')
+
+
+COMBO_FACES = [(SURFACE, EDGE, GLYPH), (SURFACE_HOVER, ACCENT, WHITE),
+               ("#1a2a4d", ACCENT, WHITE), ("#15181e", "#262a31", GLYPH_DISABLED)]
+
+
+def combo_box(device=False):
+    w, h = 120, 30
+
+    def face(fill, stroke, arrow):
+        body = f'<rect x="0.5" y="0.5" width="{w - 1}" height="{h - 1}" rx="5" fill="{fill}" stroke="{stroke}"/>'
+        if device:
+            # The model selector sits on the window's picture: a quieter face with an accent foot.
+            body = (f'<rect x="0.5" y="0.5" width="{w - 1}" height="{h - 1}" rx="5" fill="{fill}" '
+                    f'fill-opacity="0.85" stroke="{stroke}"/>'
+                    f'<rect x="6" y="{h - 3}" width="{w - 44}" height="1.5" fill="{ACCENT}"/>')
+        divider = f'<rect x="{w - 32}" y="7" width="1" height="{h - 14}" fill="{stroke}"/>'
+        return body + divider + chevron(w - 16, h / 2, arrow)
+    return strip(w, h, [face(*f) for f in COMBO_FACES])
+
+
+def combo_drop_arrow():
+    return strip(10, 6, [chevron(5, 3, colour, half=3.8, rise=2.6, width=1.5)
+                         for colour in ["#c8ced8", WHITE, WHITE, "#50555e"]])
+
+
+# The row being renamed in a list: a light field framed in the accent colour.
+def list_edit_field():
+    return svg(40, 30, f'<rect x="1" y="1" width="38" height="28" rx="4" fill="#f7f8f8" stroke="{ACCENT}" '
+                       f'stroke-width="2"/>')
+
+
 def slider_thumb():
     return svg(16, 16, f'<circle cx="8" cy="8" r="6.5" fill="{WHITE}" stroke="{ACCENT}" stroke-width="2.5"/>')
 
@@ -311,6 +348,10 @@ SKINS = {
     # Text input: edit boxes, number edits and spinners.
 
     # Lists and combo boxes.
+    "img_combobox": combo_box,
+    "img_combobox_device": lambda: combo_box(device=True),
+    "img_combobox_drop": combo_drop_arrow,
+    "img_list_edit": list_edit_field,
 
     # Status widgets: battery, device state, light sliders.
     "img_area": state_area,

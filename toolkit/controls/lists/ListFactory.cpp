@@ -1,8 +1,34 @@
-// The rows of the class-name tables for this family of controls.
+// The list boxes' and combo boxes' rows of the class-name tables. The drop-down's own
+// list is made by name only in windows (it lives in a popup window); the grouped combo
+// only in panels (the key page's function panel).
 #include "ControlFactory.h"
+
+#include "CComboBoxList.h"
+#include "DListBox.h"
+#include "MComboBox.h"
+#include "MComboBox2.h"
+#include "MListBox.h"
 
 namespace Kelvo {
 
-ControlFactoryRows ListFactoryRows() { return ControlFactoryRows{}; }
+namespace {
+
+const ControlFactoryRow kDialogRows[] = {
+    {L"MComboBox", &MakeWithoutTitle<MComboBox>},
+    {L"MListBox", &MakeVisibleOnly<MListBox>},
+    {L"DListBox", &MakeVisibleOnly<DListBox>},
+    {L"CComboBoxList", &MakeWithoutTitle<CComboBoxList>},
+};
+
+const ControlFactoryRow kPanelRows[] = {
+    {L"MComboBox", &MakeWithoutTitle<MComboBox>},
+    {L"MListBox", &MakeVisibleOnly<MListBox>},
+    {L"DListBox", &MakeVisibleOnly<DListBox>},
+    {L"MComboBox2", &MakeWithoutTitle<MComboBox2>},
+};
+
+}  // namespace
+
+ControlFactoryRows ListFactoryRows() { return FactoryRowsOf(kDialogRows, kPanelRows); }
 
 }  // namespace Kelvo
