@@ -44,7 +44,7 @@ enum ControlId : UINT {
 
 constexpr Gdiplus::ARGB kTextColour = 0xFFE0E4EA;
 constexpr COLORREF kEditorBack = RGB(0x14, 0x1A, 0x24);  // the editing cell's face
-constexpr int kEditWidth = 150;
+constexpr int kEditWidth = 135;
 constexpr int kEditHeight = 32;
 constexpr int kGap = 20;
 
@@ -58,7 +58,7 @@ public:
         m_caption = kFirstCaption;
         BuildEdits(dialog, area.left, area.top + 20);
         BuildNumbers(dialog, area.left, area.top + 100);
-        BuildRichEdits(dialog, area.left, area.top + 200);
+        BuildRichEdits(dialog, area.left, area.top + 240);
     }
 
     void ShowStates(Kelvo::MDialog& dialog) override {
@@ -169,7 +169,7 @@ private:
         if (auto* single = static_cast<Kelvo::MRichEdit*>(
                 dialog.CreateControl(L"MEditEx", kRichSingle, CRect(right, y, right + 240, y + 32), L"Profile name", 1, 1)))
             Style(*single);
-        Caption(dialog, CRect(right, y + 44, right + 240, y + 62), L"Log-on field and numeric spinner");
+        Caption(dialog, CRect(right, y + 44, right + 360, y + 62), L"Log-on field and numeric spinner");
         auto* logon = new Kelvo::CLogonEdit(&dialog, kLogon, CRect(right, y + 64, right + 240, y + 108), L"User name", 1, 1);
         dialog.GetPaintManager().AttachControl(1, logon);
         Style(*logon);
