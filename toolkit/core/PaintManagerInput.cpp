@@ -87,8 +87,10 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
+        // Also to an owned popup: an editor over a layered window cannot be its child.
         HWND child = reinterpret_cast<HWND>(lparam);
-        if (child && ::IsWindow(child) && IsLive() && ::IsChild(m_hWnd, child))
+        if (child && ::IsWindow(child) && IsLive() &&
+            (::IsChild(m_hWnd, child) || ::GetWindow(child, GW_OWNER) == m_hWnd))
             return ::SendMessageW(child, msg + kReflectBase, wparam, lparam);
         break;
     }

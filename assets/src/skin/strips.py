@@ -321,6 +321,48 @@ def slider_thumb():
     return svg(16, 16, f'<circle cx="8" cy="8" r="6.5" fill="{WHITE}" stroke="{ACCENT}" stroke-width="2.5"/>')
 
 
+# Edit boxes: normal, hover, editing, disabled, drawn as a nine-grid with 10-pixel corners
+# (the rounding stays inside them). The editing face matches the editor laid over it.
+EDIT_EDITING = "#141a24"
+
+
+def edit_box():
+    w, h = 64, 32
+
+    def face(fill, stroke):
+        return (f'<rect x="0.5" y="0.5" width="{w - 1}" height="{h - 1}" rx="5" '
+                f'fill="{fill}" stroke="{stroke}"/>')
+    return strip(w, h, [face(SURFACE, EDGE), face(SURFACE_HOVER, ACCENT_LIGHT),
+                        face(EDIT_EDITING, ACCENT), face("#15181e", "#262a31")])
+
+
+# The number edits' buttons: a round button with a plus or a minus (15 x 15), and small
+# arrows (10 x 10) stacked at the right edge; spinners' arrows are 12 x 8.
+def round_value_button(glyph):
+    def frame(colour, fill):
+        return (f'<circle cx="7.5" cy="7.5" r="6.8" fill="{fill}" stroke="{colour}" stroke-width="1"/>'
+                + glyph(colour))
+    return strip(15, 15, [frame(GLYPH, SURFACE), frame(WHITE, SURFACE_HOVER), frame(WHITE, ACCENT),
+                          frame(GLYPH_DISABLED, "#15181e")])
+
+
+def plus_glyph(colour):
+    return f'<path d="M4.5 7.5 H10.5 M7.5 4.5 V10.5" stroke="{colour}" stroke-width="1.5" stroke-linecap="round"/>'
+
+
+def minus_glyph(colour):
+    return f'<path d="M4.5 7.5 H10.5" stroke="{colour}" stroke-width="1.5" stroke-linecap="round"/>'
+
+
+def arrow_button(width, height, up):
+    # A filled triangle, pointing up or down, in a frame the size of the button.
+    top, bottom = 1.5, height - 1.5
+    tip, base = (top, bottom) if up else (bottom, top)
+    d = f"M1.5 {base} L{width / 2} {tip} L{width - 1.5} {base} Z"
+    return glyph_strip(width, height, lambda c: f'<path d="{d}" fill="{c}"/>',
+                       [GLYPH, WHITE, ACCENT, GLYPH_DISABLED])
+
+
 SKINS = {
     "img_button": push_button,
     "img_button2": toggle_button,
@@ -346,6 +388,13 @@ SKINS = {
     "icon/tab_set": lambda: tab_icon(settings_glyph),
     "icon/tab_sysset": lambda: tab_icon(gear_glyph),
     # Text input: edit boxes, number edits and spinners.
+    "img_edit": edit_box,
+    "img_btn_addvalue": lambda: round_value_button(plus_glyph),
+    "img_btn_subtract": lambda: round_value_button(minus_glyph),
+    "img_btn_value_up": lambda: arrow_button(10, 10, True),
+    "img_btn_value_down": lambda: arrow_button(10, 10, False),
+    "img_spin_up": lambda: arrow_button(12, 8, True),
+    "img_spin_down": lambda: arrow_button(12, 8, False),
 
     # Lists and combo boxes.
     "img_combobox": combo_box,
