@@ -1,5 +1,6 @@
 #include "GalleryDialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "MControl.h"
@@ -11,7 +12,7 @@ namespace gallery {
 namespace {
 
 constexpr UINT kFirstEntry = 10;  // page entries: 10, 11, ...
-constexpr int kEntryWidth = 112;
+constexpr int kMaxEntryWidth = 112;  // the page entries share the row, none wider than this
 const CRect kMessageBox(20, 14, GalleryDialog::kWidth - 20, 50);
 
 }  // namespace
@@ -21,16 +22,18 @@ GalleryDialog::GalleryDialog() : m_pages(MakePages()) {}
 GalleryDialog::~GalleryDialog() = default;
 
 void GalleryDialog::InitUI(CRect) {
+    const int count = static_cast<int>(m_pages.size());
+    const int entryWidth = count > 0 ? std::min(kMaxEntryWidth, (kWidth - 40) / count) : kMaxEntryWidth;
     int x = 20;
     for (std::size_t i = 0; i < m_pages.size(); ++i) {
         auto* entry = static_cast<Kelvo::MenuItem*>(CreateControl(L"MenuItem", kFirstEntry + static_cast<UINT>(i),
-                                                                  CRect(x, 62, x + kEntryWidth - 6, 92),
+                                                                  CRect(x, 62, x + entryWidth - 6, 92),
                                                                   m_pages[i]->Title(), 1, 1));
         if (entry) {
             entry->SetHighlightColor(Kelvo::Manager::GetSelectColor());
             entry->SetAlignment(DT_CENTER);
         }
-        x += kEntryWidth;
+        x += entryWidth;
     }
     ShowPage(0);
 }
