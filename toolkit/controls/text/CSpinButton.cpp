@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CImageButton.h"
+#include "SpinArrows.h"
 
 namespace Kelvo {
 
@@ -23,27 +24,17 @@ const wchar_t* CSpinButton::GetClassNameW() { return L"CSpinButton"; }
 
 void CSpinButton::InitControl(PaintManager* manager) {
     MRichEdit::InitControl(manager);
-    if (m_pUp) return;
-    m_pUp = new CImageButton(this, kUpId, CRect(), L"", 1, m_bEnabled);
-    m_pDown = new CImageButton(this, kDownId, CRect(), L"", 1, m_bEnabled);
-    AttachControl(1, m_pUp);
-    AttachControl(1, m_pDown);
-    m_pUp->SetImage(L"img_spin_up.png", 4);
-    m_pDown->SetImage(L"img_spin_down.png", 4);
+    AttachSpinArrows(*this, kUpId, kDownId, m_bEnabled, m_pUp, m_pDown);
     LayOutButtons();
     SetCurValue(m_nValue);
 }
 
 void CSpinButton::LayOutButtons() {
     if (!m_pUp) return;
-    const CSize size = m_pUp->GetImageSize();
-    const int right = m_rcControl.right - kButtonInset;
-    const int centre = m_rcControl.CenterPoint().y;
-    m_pUp->SetControlRect(CRect(right - size.cx, centre - size.cy, right, centre));
-    m_pDown->SetControlRect(CRect(right - size.cx, centre, right, centre + size.cy));
+    LayOutSpinArrows(m_pUp, m_pDown, m_rcControl);
     // The text stops short of the buttons.
     CRect padding = GetTextPadding();
-    padding.right = size.cx + 2 * kButtonInset;
+    padding.right = SpinArrowsWidth(m_pUp) + kButtonInset;
     SetTextPadding(padding);
 }
 
@@ -64,9 +55,7 @@ void CSpinButton::SetRange(int minimum, int maximum) {
 }
 
 void CSpinButton::StepValue(int delta) {
-    int value = m_nValue + delta;
-    if (value > m_nMax) value = m_nMin;
-    if (value < m_nMin) value = m_nMax;
+    const int value = WrapIntoRange(m_nValue + delta, m_nMin, m_nMax);
     SetCurValue(value);
     SendMessageW(kNotifyValueChanged, static_cast<WPARAM>(m_nValue), 0);
 }

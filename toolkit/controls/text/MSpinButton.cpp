@@ -4,12 +4,12 @@
 #include <string>
 
 #include "CImageButton.h"
+#include "PaintManager.h"
+#include "SpinArrows.h"
 
 namespace Kelvo {
 
 namespace {
-
-constexpr int kButtonInset = 4;
 
 int DigitOfKey(UINT key) {
     if (key >= '0' && key <= '9') return static_cast<int>(key - '0');
@@ -31,23 +31,13 @@ const wchar_t* MSpinButton::GetClassNameW() { return L"MSpinButton"; }
 
 void MSpinButton::InitControl(PaintManager* manager) {
     MPanel::InitControl(manager);
-    if (m_pUp) return;
-    m_pUp = new CImageButton(this, kUpId, CRect(), L"", 1, m_bEnabled);
-    m_pDown = new CImageButton(this, kDownId, CRect(), L"", 1, m_bEnabled);
-    AttachControl(1, m_pUp);
-    AttachControl(1, m_pDown);
-    m_pUp->SetImage(L"img_spin_up.png", 4);
-    m_pDown->SetImage(L"img_spin_down.png", 4);
+    AttachSpinArrows(*this, kUpId, kDownId, m_bEnabled, m_pUp, m_pDown);
     LayOutButtons();
 }
 
 void MSpinButton::LayOutButtons() {
     if (!m_pUp) return;
-    const CSize size = m_pUp->GetImageSize();
-    const int right = m_rcControl.right - kButtonInset;
-    const int centre = m_rcControl.CenterPoint().y;
-    m_pUp->SetControlRect(CRect(right - size.cx, centre - size.cy, right, centre));
-    m_pDown->SetControlRect(CRect(right - size.cx, centre, right, centre + size.cy));
+    LayOutSpinArrows(m_pUp, m_pDown, m_rcControl);
 }
 
 void MSpinButton::SetControlRect(CRect rect) {
@@ -58,7 +48,7 @@ void MSpinButton::SetControlRect(CRect rect) {
 
 void MSpinButton::DrawControl(HDC dc, const CRect&) {
     DrawCachedLooks(dc, 1, 0, [this](HDC cache, int width, int height) {
-        const int buttons = m_pUp ? m_pUp->GetImageSize().cx + kButtonInset : 0;
+        const int buttons = SpinArrowsWidth(m_pUp);
         DrawTitle(cache, CRect(0, 0, width - buttons, height), std::to_wstring(m_nValue).c_str(), false);
     });
 }
@@ -78,9 +68,7 @@ void MSpinButton::SetRange(int minimum, int maximum) {
 }
 
 void MSpinButton::StepValue(int delta) {
-    int value = m_nValue + delta;
-    if (value > m_nMax) value = m_nMin;
-    if (value < m_nMin) value = m_nMax;
+    const int value = WrapIntoRange(m_nValue + delta, m_nMin, m_nMax);
     ChangeValue(value);
     SendMessageW(kNotifyValueChanged, static_cast<WPARAM>(m_nValue), 0);
 }
@@ -88,8 +76,7 @@ void MSpinButton::StepValue(int delta) {
 void MSpinButton::TypeDigit(int digit) {
     const std::wstring typed = std::to_wstring(m_nValue) + static_cast<wchar_t>(L'0' + digit);
     int value = static_cast<int>(typed.size()) > m_nDigits ? digit : std::stoi(typed);
-    if (value > m_nMax) value = m_nMin;
-    if (value < m_nMin) value = m_nMax;
+    value = WrapIntoRange(value, m_nMin, m_nMax);
     ChangeValue(value);
     SendMessageW(kNotifyValueChanged, static_cast<WPARAM>(m_nValue), 0);
 }
@@ -100,6 +87,8 @@ void MSpinButton::DropDigit() {
 
 LRESULT MSpinButton::OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) {
     if ((id == kUpId || id == kDownId) && code == kNotifyActivated) {
+        // The keys go on stepping the value after a click on an arrow, as after one on the digits.
+        if (m_pManager && !m_bFocused) m_pManager->SetFocusControl(this);
         StepValue(id == kUpId ? 1 : -1);
         return 0;
     }

@@ -192,6 +192,13 @@ TEST_F(SpinButtonTest, TheButtonsWrapAroundTheRange) {
     }
 }
 
+TEST_F(SpinButtonTest, KeysStepTheValueAfterAClickOnAnArrow) {
+    spin->SetCurValue(50);
+    input.Click(spin->GetControl(Kelvo::MSpinButton::kUpId)->GetRect().CenterPoint());
+    input.Key(VK_UP);
+    EXPECT_EQ(spin->GetCurValue(), 52);
+}
+
 TEST_F(SpinButtonTest, DigitsAppendAndStartAfreshPastTheMaximum) {
     input.Click(CPoint(spin->GetRect().left + 10, spin->GetRect().CenterPoint().y));
     const struct {
