@@ -235,16 +235,27 @@ LRESULT PaintManager::OnButtonUp(UINT flags, CPoint point, bool left) {
     return 1;
 }
 
+// The window gets a double click in place of the second press: the focus, the pressed
+// flag and the capture follow it as they follow a press, so that its release comes back
+// to this window (and not to a native editor the first press may have put under the pointer).
 LRESULT PaintManager::OnDoubleClick(UINT flags, CPoint point, bool left) {
     if (left) m_bDoubleClicked = 1;
     MControl* const hover = m_pHover;
     if (hover && hover->IsVisible() && hover->GetRresponse()) {
         const CRect before = hover->GetRect();
         if (left)
+            m_bLeftPressed = 1;
+        else
+            m_bRightPressed = 1;
+        SetFocusControl(hover);
+        if (left)
             hover->OnLButtonDblClk(flags, point);
         else
             hover->OnRButtonDblClk(flags, point);
-        if (!before.PtInRect(point) && m_pHover == hover) m_pHover = nullptr;
+        if (!before.PtInRect(point) && m_pHover == hover)
+            m_pHover = nullptr;
+        else if (!m_bCaptured && m_pHover == hover && hover->OnCheckMouseResponse(flags, point))
+            SetCapture();
     }
     return 1;
 }

@@ -333,6 +333,8 @@ int MListBox::OnControlRButtonDown(UINT, CPoint point) {
 
 void MListBox::RightPressRow(int) {}
 
+int MListBox::OnControlRButtonDblClk(UINT flags, CPoint point) { return OnControlRButtonDown(flags, point); }
+
 int MListBox::OnControlRButtonUp(UINT, CPoint point) {
     if (!m_bEnabled) return 1;
     const int row = HitRow(point);

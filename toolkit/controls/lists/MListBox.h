@@ -49,6 +49,8 @@ public:
     int OnControlLButtonUp(UINT flags, CPoint point) override;
     int OnControlLButtonDblClk(UINT flags, CPoint point) override;
     int OnControlRButtonDown(UINT flags, CPoint point) override;
+    // A quick second right press is a press too: double clicks are wanted for the left button only.
+    int OnControlRButtonDblClk(UINT flags, CPoint point) override;
     int OnControlRButtonUp(UINT flags, CPoint point) override;
     int OnControlScroll(int bar, int direction, CPoint point) override;
     int OnControlKeyDown(UINT key, UINT repeat, UINT modifiers) override;
