@@ -90,6 +90,12 @@ std::wstring KeepScreenshot(HWND window, const wchar_t* name) {
     return shot.SavePng(std::wstring(UI_SCREENSHOT_FOLDER) + L"/" + name);
 }
 
+DWORD ScreenRgb(HWND window, CPoint client) {
+    const POINT at = wintest::ScreenOf(window, client);
+    const gallery::Screenshot shot(CRect(at.x, at.y, at.x + 1, at.y + 1));
+    return shot.PixelAt(at.x, at.y);
+}
+
 void ClickWithoutPumping(HWND window, CPoint client) {
     wintest::MoveTo(wintest::ScreenOf(window, client));
     wintest::LeftDown();

@@ -43,6 +43,8 @@ private:
 // Copies what the screen shows of `window` to <build>/Testing/screenshots/<name>;
 // empty on success, else what went wrong.
 std::wstring KeepScreenshot(HWND window, const wchar_t* name);
+// 0xRRGGBB of what the screen shows at a client point of `window`.
+DWORD ScreenRgb(HWND window, CPoint client);
 
 // Sends a left click at a client point of `window` without running messages afterwards,
 // so the loop that runs the window sees the release and what it starts.

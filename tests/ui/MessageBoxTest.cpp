@@ -38,7 +38,11 @@ struct Seen {
     std::wstring title, message;
     std::vector<std::wstring> buttons;
     std::wstring shotError;
+    DWORD accentLine = 0, corner = 0;
 };
+
+constexpr DWORD kAccent = 0x3768FA;      // the background's line along the top edge
+constexpr DWORD kOwnerFill = 0x808080;   // the owner window, through the rounded corner
 
 std::wstring TitleOf(CUIMessageBox& box, UINT id) {
     auto* control = static_cast<Kelvo::MControlFont*>(box.GetControl(id));
@@ -78,6 +82,8 @@ TEST(MessageBoxDialog, ShowsItsTextsAndAnswersWithTheButtonClicked) {
             for (UINT id = CUIMessageBox::kFirstButtonId; id <= CUIMessageBox::kSecondButtonId; ++id)
                 if (box.GetControl(id)) seen.buttons.push_back(TitleOf(box, id));
             wintest::Pump(300);  // painted on screen
+            seen.accentLine = uitest::ScreenRgb(window, CPoint(215, 1));
+            seen.corner = uitest::ScreenRgb(window, CPoint(0, 0));
             if (c.screenshot) seen.shotError = uitest::KeepScreenshot(window, c.screenshot);
             uitest::ClickWithoutPumping(window, c.click);
         });
@@ -94,6 +100,8 @@ TEST(MessageBoxDialog, ShowsItsTextsAndAnswersWithTheButtonClicked) {
         EXPECT_TRUE(seen.exStyle & WS_EX_TOOLWINDOW);
         EXPECT_TRUE(seen.exStyle & WS_EX_TOPMOST);
         EXPECT_TRUE(seen.ownerDisabled) << "modal over its owner";
+        EXPECT_EQ(seen.accentLine, kAccent) << "the skinned background is not on screen";
+        EXPECT_EQ(seen.corner, kOwnerFill) << "the corner is not see-through";
         EXPECT_TRUE(seen.shotError.empty()) << std::string(seen.shotError.begin(), seen.shotError.end());
         EXPECT_FALSE(guard.Fired()) << "the click did not answer it";
         EXPECT_EQ(FindDialog(L"MessageBox"), nullptr) << "destroyed after answering";
