@@ -58,13 +58,4 @@ TEST(BusyDialogGate, ShowsAndClosesForTheNewestReadOnly) {
     }
 }
 
-TEST(BusyDialogGate, EveryReadHasItsOwnGeneration) {
-    BusyDialogGate gate;
-    const auto first = gate.Begin();
-    const auto second = gate.Begin();
-    EXPECT_NE(first, second);
-    gate.Finished(first + 1000);  // no read of that generation ever started
-    EXPECT_TRUE(gate.ShouldShow());
-}
-
 }  // namespace
