@@ -6,6 +6,8 @@
 
 #include <dbt.h>
 
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -45,11 +47,14 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 
 // What Windows hands the window for an interface of the HID class.
 std::vector<unsigned char> InterfaceRecord(const std::string& path) {
-    std::vector<unsigned char> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + path.size() * sizeof(wchar_t), 0);
-    auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
-    record->dbcc_size = static_cast<DWORD>(bytes.size());
-    record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    for (std::size_t i = 0; i < path.size(); ++i) record->dbcc_name[i] = static_cast<wchar_t>(path[i]);
+    std::wstring name(path.begin(), path.end());
+    const std::size_t nameAt = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    DEV_BROADCAST_DEVICEINTERFACE_W header{};
+    header.dbcc_size = static_cast<DWORD>(nameAt + (name.size() + 1) * sizeof(wchar_t));
+    header.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::vector<unsigned char> bytes(header.dbcc_size, 0);
+    std::memcpy(bytes.data(), &header, nameAt);
+    std::memcpy(bytes.data() + nameAt, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
     return bytes;
 }
 
@@ -117,8 +122,10 @@ protected:
     std::unique_ptr<ConnectionTracker> tracker;
     std::unique_ptr<DeviceWorker> worker;
     std::vector<DeviceChange> handed;
+    CString handedPath;
     HidInterfaceNotifications notifications{[this](const CString& path, DeviceChange change) {
         handed.push_back(change);
+        handedPath = path;
         worker->QueueDeviceChange(path, change);
     }};
     HWND window = nullptr;
@@ -149,6 +156,47 @@ TEST_F(HidInterfaceNotificationsTest, PullingAndPluggingTheMouseReachesTheWorker
     EXPECT_TRUE(tracker->DevicePresent());
     EXPECT_EQ(listener.texts.back(), kTextWired);
     EXPECT_GT(TransfersWith("f1"), 0) << "the worker reads the mouse again";
+}
+
+// The tool scripts use sends from another process, whose record the system copies.
+DWORD RunDeviceChangeTool(const std::wstring& arguments) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::filesystem::path tool = std::filesystem::path(self).parent_path().parent_path() / "sim-bin" / "devicechange.exe";
+    std::wstring command = L"\"" + tool.wstring() + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 99;
+    // The tool's SendMessage is answered only while this thread takes its messages.
+    DWORD exitCode = 98;
+    for (;;) {
+        DWORD woke = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 30000, QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0) {
+            GetExitCodeProcess(process.hProcess, &exitCode);
+            break;
+        }
+        if (woke != WAIT_OBJECT_0 + 1) break;
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+TEST_F(HidInterfaceNotificationsTest, TheDeviceChangeToolReachesTheWindowFromAnotherProcess) {
+    const std::string vendorPath = sim::PathsOf("f1").at(1);
+    sim::Unplug("f1");
+    std::wstring path(vendorPath.begin(), vendorPath.end());
+    EXPECT_EQ(RunDeviceChangeTool(L"removal MirevoHotplugTest \"" + path + L"\""), 0u);
+    ASSERT_EQ(handed, std::vector<DeviceChange>{DeviceChange::kRemoval});
+    EXPECT_EQ(std::wstring(handedPath.GetString()), path);
+    RunWorker();
+    EXPECT_EQ(listener.texts.back(), kTextNoDevice);
+    EXPECT_EQ(RunDeviceChangeTool(L"plugged MirevoHotplugTest x"), 2u);
+    EXPECT_EQ(RunDeviceChangeTool(L"arrival NoSuchWindowClass x"), 3u);
 }
 
 }  // namespace
