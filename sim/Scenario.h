@@ -27,6 +27,8 @@
 // file whole (write a temporary file and rename it) so no call sees half of it:
 //   echo f1 > pulled.tmp && mv pulled.tmp pulled     # pull out f1
 //   : > pulled.tmp && mv pulled.tmp pulled           # plug it back
+// A running program learns of it from its window's WM_DEVICECHANGE, which
+// tools/devicechange sends: devicechange removal|arrival <window class> <path>.
 #include <set>
 #include <string>
 
