@@ -51,8 +51,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::vector<unsigned char> record = InterfaceRecord(argv[3]);
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(record.data()), SMTO_ABORTIFHUNG,
-                             5000, &result)) {
+    // Not SMTO_ABORTIFHUNG: a window whose thread took no message for five seconds
+    // (a test that only now starts to wait, a program busy starting) counts as hung
+    // and would never be asked; the time-out alone bounds the wait.
+    if (!SendMessageTimeoutW(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(record.data()), SMTO_NORMAL,
+                             10000, &result)) {
         std::fprintf(stderr, "devicechange: the window did not answer\n");
         return 3;
     }
