@@ -35,6 +35,7 @@ using Enumerate = DeviceInfo* (*)(unsigned short, unsigned short);
 using FreeEnumeration = void (*)(DeviceInfo*);
 using OpenPath = void* (*)(const char*);
 using ReadDescriptor = int (*)(void*, unsigned char*, std::size_t);
+using ReadTimeout = int (*)(void*, unsigned char*, std::size_t, int);
 using Close = void (*)(void*);
 
 const char kControl[] = "dropin-unplugged.txt";
@@ -94,15 +95,18 @@ TEST(DropInUnpluggedTest, FollowsTheFileNamedByTheEnvironment) {
     ASSERT_GT(Get<ReadDescriptor>("hid_get_report_descriptor")(handle, descriptor, sizeof descriptor), 0);
 
     ASSERT_TRUE(file::WriteAll(control, "f1\n"));
+    // The open handle notices first, before anything enumerates.
+    EXPECT_EQ(Get<ReadTimeout>("hid_read_timeout")(handle, descriptor, sizeof descriptor, 0), -1);
+    EXPECT_EQ(Get<ReadDescriptor>("hid_get_report_descriptor")(handle, descriptor, sizeof descriptor), -1);
     EXPECT_EQ(CountEnumerated(0x5A01), 0);
     EXPECT_EQ(CountEnumerated(0x5A04), 2) << "only the listed device is pulled out";
-    EXPECT_EQ(Get<ReadDescriptor>("hid_get_report_descriptor")(handle, descriptor, sizeof descriptor), -1);
     Get<Close>("hid_close")(handle);
 
     ASSERT_TRUE(file::WriteAll(control, ""));
     EXPECT_EQ(CountEnumerated(0x5A01), 2);
     handle = Get<OpenPath>("hid_open_path")(path.c_str());
-    EXPECT_NE(handle, nullptr) << "plugged back under the same path";
+    ASSERT_NE(handle, nullptr) << "plugged back under the same path";
+    EXPECT_EQ(Get<ReadTimeout>("hid_read_timeout")(handle, descriptor, sizeof descriptor, 0), 0);
     Get<Close>("hid_close")(handle);
     file::Remove(control);
 }

@@ -69,22 +69,4 @@ TEST_F(UnpluggedFileTest, ListedDevicesLeaveEnumerationAndComeBackWithTheirPaths
     EXPECT_EQ(EnumeratedPaths(), both) << "no file: everything is plugged in";
 }
 
-TEST_F(UnpluggedFileTest, OpenHandlesOfAPulledDeviceFailAndThePluggedBackOneOpensAgain) {
-    hid_device* handle = hid_open_path(cable[1].c_str());
-    ASSERT_NE(handle, nullptr);
-    unsigned char report[65] = {0x00, 0x51};
-    Pull("cable");
-    EXPECT_EQ(hid_write(handle, report, sizeof report), -1);
-    EXPECT_EQ(hid_read_timeout(handle, report, sizeof report, 10), -1);
-    EXPECT_EQ(hid_send_feature_report(handle, report, 9), -1);
-    EXPECT_EQ(hid_open_path(cable[1].c_str()), nullptr);
-    hid_close(handle);
-
-    Pull("");
-    handle = hid_open_path(cable[1].c_str());
-    ASSERT_NE(handle, nullptr);
-    EXPECT_EQ(hid_read_timeout(handle, report, sizeof report, 0), 0) << "a fresh device, nothing to read";
-    hid_close(handle);
-}
-
 }  // namespace
