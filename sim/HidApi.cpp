@@ -70,6 +70,7 @@ bool Usable(hid_device* dev) {
         g_error = L"No device handle";
         return false;
     }
+    World::Get().ConfigureFromEnvironment();  // a device pulled out meanwhile fails now
     if (!dev->device->plugged) {
         dev->error = L"The device is not connected.";
         return false;

@@ -105,6 +105,8 @@ ScenarioSource ScenarioFromEnvironment() {
     ScenarioSource source;
     const char* scenario = std::getenv("MIREVO_SIM_SCENARIO");
     const char* memory = std::getenv("MIREVO_SIM_MEMORY");
+    const char* unplugged = std::getenv("MIREVO_SIM_UNPLUGGED");
+    if (unplugged) source.unpluggedFile = unplugged;
     // The flash of the demo's mice lives where the program runs unless told otherwise,
     // never beside a scenario that may sit in the source tree.
     source.memoryFile = memory ? memory : "mirevo-sim.memory";
@@ -143,7 +145,10 @@ bool LoadScenarioLocked(World& world, const std::string& text, std::string& erro
             return false;
         }
     }
-    for (const auto& setup : setups) PlugLocked(world, setup);
+    for (const auto& setup : setups) {
+        PlugLocked(world, setup);
+        world.scenario.push_back(ScenarioDevice{setup, world.Find(setup.name)->instance});
+    }
     return true;
 }
 
@@ -152,6 +157,25 @@ bool LoadScenario(const std::string& text, std::string& error) {
     std::lock_guard<std::recursive_mutex> guard(world.mutex);
     world.configured = true;
     return LoadScenarioLocked(world, text, error);
+}
+
+void WatchUnpluggedFile(const std::string& path) {
+    World& world = World::Get();
+    std::lock_guard<std::recursive_mutex> guard(world.mutex);
+    world.unpluggedFile = path;
+    world.FollowUnpluggedFile();
+}
+
+std::set<std::string> UnpluggedNames(const std::string& text) {
+    std::set<std::string> names;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        std::string name;
+        while (words >> name) names.insert(name);
+    }
+    return names;
 }
 
 }  // namespace sim

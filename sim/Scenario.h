@@ -17,6 +17,19 @@
 // itself after "inline:" with ';' or '|' between lines. The mice's memory persists in
 // MIREVO_SIM_MEMORY, or else in "mirevo-sim.memory" in the current folder (an empty
 // MIREVO_SIM_MEMORY turns persistence off).
+//
+// Hot-plug: MIREVO_SIM_UNPLUGGED names a file listing the scenario devices that
+// are pulled out, by name, separated by spaces or lines ('#' starts a comment).
+// The library reads it at every hidapi call: a listed device drops out of
+// enumeration and every call on its open handles fails (-1), as on an unplugged
+// device; a device no longer listed is plugged back with the same paths and the
+// same memory. A missing or empty file means everything is plugged in. Replace the
+// file whole (write a temporary file and rename it) so no call sees half of it:
+//   echo f1 > pulled.tmp && mv pulled.tmp pulled     # pull out f1
+//   : > pulled.tmp && mv pulled.tmp pulled           # plug it back
+// A running program learns of it from its window's WM_DEVICECHANGE, which
+// tools/devicechange sends: devicechange removal|arrival <window class> <path>.
+#include <set>
 #include <string>
 
 #include "SimWorld.h"
@@ -26,6 +39,7 @@ namespace sim {
 struct ScenarioSource {
     std::string text;
     std::string memoryFile;
+    std::string unpluggedFile;
 };
 
 ScenarioSource ScenarioFromEnvironment();
@@ -33,5 +47,10 @@ ScenarioSource ScenarioFromEnvironment();
 // in which case nothing of the text is plugged.
 bool LoadScenarioLocked(World& world, const std::string& text, std::string& error);
 bool LoadScenario(const std::string& text, std::string& error);
+
+// Follows `path` as the drop-in follows MIREVO_SIM_UNPLUGGED (empty: stop following).
+void WatchUnpluggedFile(const std::string& path);
+// The device names of an unplugged file's text.
+std::set<std::string> UnpluggedNames(const std::string& text);
 
 }  // namespace sim

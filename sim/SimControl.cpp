@@ -37,6 +37,8 @@ void Reset() {
     world.memory.clear();
     world.log.clear();
     world.memoryFile.clear();
+    world.scenario.clear();
+    world.unpluggedFile.clear();
     world.configured = true;
 }
 
@@ -50,13 +52,7 @@ bool Plug(const DeviceSetup& setup) {
 bool Unplug(const std::string& name) {
     World& world = World::Get();
     Guard guard(world.mutex);
-    for (auto it = world.devices.begin(); it != world.devices.end(); ++it) {
-        if ((*it)->setup.name != name) continue;
-        (*it)->plugged = false;  // open handles keep the object; every call on them now fails
-        world.devices.erase(it);
-        return true;
-    }
-    return false;
+    return UnplugLocked(world, name);
 }
 
 bool IsPlugged(const std::string& name) {

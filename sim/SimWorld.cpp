@@ -1,5 +1,7 @@
 #include "SimWorld.h"
 
+#include <set>
+
 #include "Clock.h"
 #include "DeviceLayout.h"
 #include "File.h"
@@ -55,24 +57,51 @@ void World::SaveMemory() {
 }
 
 void World::ConfigureFromEnvironment() {
-    if (configured) return;
-    configured = true;
-    ScenarioSource source = ScenarioFromEnvironment();
-    std::string error;
-    if (!source.text.empty()) LoadScenarioLocked(*this, source.text, error);
-    memoryFile = source.memoryFile;
-    if (memoryFile.empty()) return;
-    std::string saved;
-    if (file::ReadAll(CString(utf::Utf8ToWide(memoryFile)), saved)) {
-        for (auto& [name, m] : LoadMemory(saved)) memory[name] = m;
+    if (!configured) {
+        configured = true;
+        ScenarioSource source = ScenarioFromEnvironment();
+        std::string error;
+        if (!source.text.empty()) LoadScenarioLocked(*this, source.text, error);
+        unpluggedFile = source.unpluggedFile;
+        memoryFile = source.memoryFile;
+        std::string saved;
+        if (!memoryFile.empty() && file::ReadAll(CString(utf::Utf8ToWide(memoryFile)), saved)) {
+            for (auto& [name, m] : LoadMemory(saved)) memory[name] = m;
+        }
+    }
+    FollowUnpluggedFile();
+}
+
+void World::FollowUnpluggedFile() {
+    if (unpluggedFile.empty()) return;
+    // Read at every use, so that a pull shows at the next call as it does on a real
+    // bus. No file or an unreadable one means nothing is pulled out.
+    std::string text;
+    file::ReadAll(CString(utf::Utf8ToWide(unpluggedFile)), text);
+    std::set<std::string> pulled = UnpluggedNames(text);
+    for (const ScenarioDevice& entry : scenario) {
+        bool wanted = pulled.count(entry.setup.name) == 0;
+        bool present = Find(entry.setup.name) != nullptr;
+        if (!wanted && present) UnplugLocked(*this, entry.setup.name);
+        if (wanted && !present) PlugLocked(*this, entry.setup, entry.instance);
     }
 }
 
-bool PlugLocked(World& world, const DeviceSetup& setup) {
+bool UnplugLocked(World& world, const std::string& name) {
+    for (auto it = world.devices.begin(); it != world.devices.end(); ++it) {
+        if ((*it)->setup.name != name) continue;
+        (*it)->plugged = false;  // open handles keep the object; every call on them now fails
+        world.devices.erase(it);
+        return true;
+    }
+    return false;
+}
+
+bool PlugLocked(World& world, const DeviceSetup& setup, int instance) {
     if (setup.name.empty() || world.Find(setup.name)) return false;
     auto device = std::make_shared<Device>();
     device->setup = setup;
-    device->instance = world.nextInstance++;
+    device->instance = instance > 0 ? instance : world.nextInstance++;
     BuildInterfaces(*device);
     world.MemoryOf(*device);
     world.devices.push_back(std::move(device));

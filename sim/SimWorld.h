@@ -49,6 +49,13 @@ struct Device {
     std::deque<Fault> faults;
 };
 
+// A device the scenario lists, with the instance its paths were made with, so
+// that plugging it back gives the same paths, as the same port does on Windows.
+struct ScenarioDevice {
+    DeviceSetup setup;
+    int instance = 0;
+};
+
 class World {
 public:
     static World& Get();
@@ -58,6 +65,8 @@ public:
     std::map<std::string, MouseMemory> memory;
     std::vector<LogRecord> log;
     std::string memoryFile;  // drop-in: where the mice's memory persists
+    std::vector<ScenarioDevice> scenario;
+    std::string unpluggedFile;  // names the scenario devices pulled out; empty: not watched
     bool configured = false;
     int nextInstance = 1;
 
@@ -70,10 +79,15 @@ public:
     // The next armed fault of a device, consumed; false when none is armed.
     bool TakeFault(Device& device, Fault& fault);
     void SaveMemory();
-    // Reads the scenario named by the environment the first time the API is used.
+    // Reads the scenario named by the environment the first time the API is used,
+    // and at every use follows the unplugged file.
     void ConfigureFromEnvironment();
+    // Pulls out the scenario devices the unplugged file names and plugs back the others.
+    void FollowUnpluggedFile();
 };
 
-bool PlugLocked(World& world, const DeviceSetup& setup);
+// `instance` 0 takes the next free one.
+bool PlugLocked(World& world, const DeviceSetup& setup, int instance = 0);
+bool UnplugLocked(World& world, const std::string& name);
 
 }  // namespace sim
