@@ -1,0 +1,254 @@
+// The tray icon on a stand-in main window: what the shell is told, where the picture
+// comes from, and the menu a right click opens, driven with real keys.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DialogTestSupport.h"
+#include "TrayIcon.h"
+#include "WindowTestSupport.h"
+
+namespace {
+
+constexpr UINT kCallbackMessage = 1690;
+constexpr int kEnglish = 1033;
+
+std::wstring SourcePath(const wchar_t* relative) {
+    std::wstring path = L"Z:";
+    for (const char* c = MIREVO_SOURCE_DIR; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    return path + L"\\" + relative;
+}
+
+const std::wstring kShippedSkin = SourcePath(L"assets\\skins\\theme1");
+
+// A hidden top-level window that remembers the last command it received.
+class MainWindowStandIn {
+public:
+    MainWindowStandIn() {
+        static const bool registered = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = Procedure;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"MirevoTrayTestMain";
+            return RegisterClassW(&wc) != 0;
+        }();
+        (void)registered;
+        m_hwnd = CreateWindowExW(0, L"MirevoTrayTestMain", L"Main", WS_POPUP, 100, 100, 300, 200, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~MainWindowStandIn() { DestroyWindow(m_hwnd); }
+
+    HWND Handle() const { return m_hwnd; }
+    UINT command = 0;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+        auto* self = reinterpret_cast<MainWindowStandIn*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && msg == WM_COMMAND) self->command = LOWORD(wparam);
+        return DefWindowProcW(window, msg, wparam, lparam);
+    }
+    HWND m_hwnd = nullptr;
+};
+
+// Whether the shell holds an icon of this window: only a known icon can be changed.
+bool ShellHasIcon(HWND window) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof record;
+    record.hWnd = window;
+    record.uID = TrayIcon::kIconId;
+    record.uFlags = NIF_TIP;
+    wcscpy(record.szTip, L"probe");
+    return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+TEST(TrayIcon, AddShowsTheIconAndRemoveTakesItAwayEvenTwice) {
+    MainWindowStandIn main;
+    TrayIcon tray(uitest::ShippedTexts(kEnglish));
+    ASSERT_TRUE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+    EXPECT_TRUE(tray.Shown());
+    EXPECT_TRUE(ShellHasIcon(main.Handle()));
+
+    tray.Remove();
+    EXPECT_FALSE(tray.Shown());
+    EXPECT_FALSE(ShellHasIcon(main.Handle()));
+    tray.Remove();
+    EXPECT_FALSE(tray.Shown());
+}
+
+TEST(TrayIcon, TaskbarCreatedBringsTheIconBackUntilRemoved) {
+    MainWindowStandIn main;
+    TrayIcon tray(uitest::ShippedTexts(kEnglish));
+    ASSERT_TRUE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+    // A restarted taskbar has forgotten every icon.
+    NOTIFYICONDATAW forget{};
+    forget.cbSize = sizeof forget;
+    forget.hWnd = main.Handle();
+    forget.uID = TrayIcon::kIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &forget));
+    ASSERT_FALSE(ShellHasIcon(main.Handle()));
+
+    EXPECT_TRUE(tray.Readd());
+    EXPECT_TRUE(ShellHasIcon(main.Handle()));
+
+    tray.Remove();
+    EXPECT_FALSE(tray.Readd());
+    EXPECT_FALSE(ShellHasIcon(main.Handle()));
+}
+
+TEST(TrayIcon, RefusedByTheShellReportsFailureAndComesWithTheNextTaskbar) {
+    MainWindowStandIn main;
+    // The shell refuses a second icon of the same window and identifier, as it refuses
+    // every icon while no taskbar runs.
+    NOTIFYICONDATAW squatter{};
+    squatter.cbSize = sizeof squatter;
+    squatter.hWnd = main.Handle();
+    squatter.uID = TrayIcon::kIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &squatter));
+
+    TrayIcon tray(uitest::ShippedTexts(kEnglish));
+    EXPECT_FALSE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+    EXPECT_FALSE(tray.Shown());
+
+    Shell_NotifyIconW(NIM_DELETE, &squatter);
+    EXPECT_TRUE(tray.Readd());
+    EXPECT_TRUE(tray.Shown());
+    tray.Remove();
+    EXPECT_FALSE(ShellHasIcon(main.Handle()));
+}
+
+TEST(TrayIcon, EndOfTheOwnerTakesTheIconAway) {
+    MainWindowStandIn main;
+    {
+        TrayIcon tray(uitest::ShippedTexts(kEnglish));
+        ASSERT_TRUE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+    }
+    EXPECT_FALSE(ShellHasIcon(main.Handle()));
+}
+
+TEST(TrayIcon, PictureComesFromTheSkinAndFallsBackToTheProgramsIcon) {
+    const std::wstring emptyFolder = SourcePath(L"tests\\ui");
+    // A file of that name that is no icon at all.
+    wchar_t brokenFolder[MAX_PATH];
+    GetTempPathW(MAX_PATH, brokenFolder);
+    const std::wstring brokenFile = std::wstring(brokenFolder) + TrayIcon::kIconFile;
+    HANDLE file = CreateFileW(brokenFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "not an icon", 11, &written, nullptr);
+    CloseHandle(file);
+
+    const struct {
+        const char* name;
+        std::wstring folder;
+        TrayIcon::IconSource source;
+    } cases[] = {
+        {"shipped skin", kShippedSkin, TrayIcon::IconSource::kSkinFile},
+        {"skin without the icon", emptyFolder, TrayIcon::IconSource::kResource},
+        {"missing skin folder", SourcePath(L"no-such-skin"), TrayIcon::IconSource::kResource},
+        {"icon file that does not load", brokenFolder, TrayIcon::IconSource::kResource},
+    };
+    MainWindowStandIn main;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TrayIcon tray(uitest::ShippedTexts(kEnglish));
+        EXPECT_TRUE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", c.folder.c_str()));
+        EXPECT_EQ(tray.Source(), c.source);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(tray.Icon(), &info));
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    DeleteFileW(brokenFile.c_str());
+}
+
+TEST(TrayIcon, MenuHoldsExitAndAboutFromTheLanguageFileAboutGreyedUntilEnabled) {
+    for (const bool aboutEnabled : {false, true}) {
+        SCOPED_TRACE(aboutEnabled ? "About enabled" : "About not yet enabled");
+        TrayIcon tray(uitest::ShippedTexts(kEnglish));
+        tray.EnableAbout(aboutEnabled);
+        HMENU menu = tray.BuildMenu();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(GetMenuItemCount(menu), 2);
+        const struct {
+            UINT command;
+            const wchar_t* text;
+            bool greyed;
+        } items[] = {{TrayIcon::kExitCommand, L"Exit", false}, {TrayIcon::kAboutCommand, L"About", !aboutEnabled}};
+        for (int position = 0; position < 2; ++position) {
+            wchar_t text[64]{};
+            GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+            EXPECT_EQ(GetMenuItemID(menu, position), items[position].command);
+            EXPECT_STREQ(text, items[position].text);
+            EXPECT_EQ((GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED) != 0, items[position].greyed);
+        }
+        DestroyMenu(menu);
+    }
+}
+
+void PressWithoutPumping(WORD key) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+void CALLBACK CloseStrayMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
+TEST(TrayIcon, RightClickOpensTheMenuAtThePointerAndExitReachesTheWindow) {
+    MainWindowStandIn main;
+    TrayIcon tray(uitest::ShippedTexts(kEnglish));
+    tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str());
+    const POINT pointer{400, 300};
+    SetCursorPos(pointer.x, pointer.y);
+    wintest::Pump(50);
+
+    RECT menuRect{};
+    HWND foreground = nullptr;
+    uitest::RunSoon([&] {
+        // The menu must not outlive a failed step: the test would hang in it.
+        SetTimer(nullptr, 0, 3000, CloseStrayMenu);
+        foreground = GetForegroundWindow();
+        if (HWND popup = FindWindowW(L"#32768", nullptr)) GetWindowRect(popup, &menuRect);
+        // The menu loop reads the keys itself; pumping here would take them from it.
+        PressWithoutPumping(VK_DOWN);
+        PressWithoutPumping(VK_RETURN);
+    });
+    tray.HandleMessage(TrayIcon::kIconId, WM_RBUTTONUP);
+    ASSERT_TRUE(wintest::PumpUntil([&] { return main.command != 0; }));
+
+    EXPECT_EQ(main.command, TrayIcon::kExitCommand);
+    EXPECT_EQ(foreground, main.Handle());
+    EXPECT_EQ(menuRect.left, pointer.x);
+    EXPECT_EQ(menuRect.top, pointer.y);
+}
+
+TEST(TrayIcon, LeftClickAndDoubleClickBringTheHiddenWindowBack) {
+    for (const UINT click : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        SCOPED_TRACE(click);
+        MainWindowStandIn main;
+        TrayIcon tray(uitest::ShippedTexts(kEnglish));
+        tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str());
+        ASSERT_FALSE(IsWindowVisible(main.Handle()));
+
+        tray.HandleMessage(TrayIcon::kIconId, click);
+        wintest::Pump(50);
+        EXPECT_TRUE(IsWindowVisible(main.Handle()));
+        EXPECT_EQ(GetForegroundWindow(), main.Handle());
+    }
+}
+
+TEST(TrayIcon, OtherMouseMessagesLeaveTheWindowHidden) {
+    MainWindowStandIn main;
+    TrayIcon tray(uitest::ShippedTexts(kEnglish));
+    tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str());
+    for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONDOWN}) tray.HandleMessage(TrayIcon::kIconId, message);
+    wintest::Pump(50);
+    EXPECT_FALSE(IsWindowVisible(main.Handle()));
+}
+
+}  // namespace
