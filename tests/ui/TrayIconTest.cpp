@@ -72,8 +72,16 @@ TEST(TrayIcon, AddShowsTheIconAndRemoveTakesItAwayEvenTwice) {
     tray.Remove();
     EXPECT_FALSE(tray.Shown());
     EXPECT_FALSE(ShellHasIcon(main.Handle()));
+    // A second Remove must not take away an icon the window shows by now.
+    NOTIFYICONDATAW later{};
+    later.cbSize = sizeof later;
+    later.hWnd = main.Handle();
+    later.uID = TrayIcon::kIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &later));
     tray.Remove();
     EXPECT_FALSE(tray.Shown());
+    EXPECT_TRUE(ShellHasIcon(main.Handle()));
+    Shell_NotifyIconW(NIM_DELETE, &later);
 }
 
 TEST(TrayIcon, TaskbarCreatedBringsTheIconBackUntilRemoved) {
