@@ -51,21 +51,24 @@ private:
     HWND m_hwnd = nullptr;
 };
 
-// Whether the shell holds an icon of this window: only a known icon can be changed.
-bool ShellHasIcon(HWND window) {
+// Tells the shell about the window's icon directly, bypassing the class.
+bool Shell(DWORD action, HWND window) {
     NOTIFYICONDATAW record{};
     record.cbSize = sizeof record;
     record.hWnd = window;
     record.uID = TrayIcon::kIconId;
-    record.uFlags = NIF_TIP;
-    wcscpy(record.szTip, L"probe");
-    return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+    return Shell_NotifyIconW(action, &record) != FALSE;
 }
+
+// Only an icon the shell holds can be changed.
+bool ShellHasIcon(HWND window) { return Shell(NIM_MODIFY, window); }
+
+bool AddShipped(TrayIcon& tray, HWND window) { return tray.Add(window, kCallbackMessage, L"Corvane", kShippedSkin.c_str()); }
 
 TEST(TrayIcon, AddShowsTheIconAndRemoveTakesItAwayEvenTwice) {
     MainWindowStandIn main;
     TrayIcon tray(uitest::ShippedTexts(kEnglish));
-    ASSERT_TRUE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+    ASSERT_TRUE(AddShipped(tray, main.Handle()));
     EXPECT_TRUE(tray.Shown());
     EXPECT_TRUE(ShellHasIcon(main.Handle()));
 
@@ -73,28 +76,19 @@ TEST(TrayIcon, AddShowsTheIconAndRemoveTakesItAwayEvenTwice) {
     EXPECT_FALSE(tray.Shown());
     EXPECT_FALSE(ShellHasIcon(main.Handle()));
     // A second Remove must not take away an icon the window shows by now.
-    NOTIFYICONDATAW later{};
-    later.cbSize = sizeof later;
-    later.hWnd = main.Handle();
-    later.uID = TrayIcon::kIconId;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &later));
+    ASSERT_TRUE(Shell(NIM_ADD, main.Handle()));
     tray.Remove();
     EXPECT_FALSE(tray.Shown());
     EXPECT_TRUE(ShellHasIcon(main.Handle()));
-    Shell_NotifyIconW(NIM_DELETE, &later);
+    Shell(NIM_DELETE, main.Handle());
 }
 
 TEST(TrayIcon, TaskbarCreatedBringsTheIconBackUntilRemoved) {
     MainWindowStandIn main;
     TrayIcon tray(uitest::ShippedTexts(kEnglish));
-    ASSERT_TRUE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+    ASSERT_TRUE(AddShipped(tray, main.Handle()));
     // A restarted taskbar has forgotten every icon.
-    NOTIFYICONDATAW forget{};
-    forget.cbSize = sizeof forget;
-    forget.hWnd = main.Handle();
-    forget.uID = TrayIcon::kIconId;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &forget));
-    ASSERT_FALSE(ShellHasIcon(main.Handle()));
+    ASSERT_TRUE(Shell(NIM_DELETE, main.Handle()));
 
     EXPECT_TRUE(tray.Readd());
     EXPECT_TRUE(ShellHasIcon(main.Handle()));
@@ -108,17 +102,13 @@ TEST(TrayIcon, RefusedByTheShellReportsFailureAndComesWithTheNextTaskbar) {
     MainWindowStandIn main;
     // The shell refuses a second icon of the same window and identifier, as it refuses
     // every icon while no taskbar runs.
-    NOTIFYICONDATAW squatter{};
-    squatter.cbSize = sizeof squatter;
-    squatter.hWnd = main.Handle();
-    squatter.uID = TrayIcon::kIconId;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &squatter));
+    ASSERT_TRUE(Shell(NIM_ADD, main.Handle()));
 
     TrayIcon tray(uitest::ShippedTexts(kEnglish));
-    EXPECT_FALSE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+    EXPECT_FALSE(AddShipped(tray, main.Handle()));
     EXPECT_FALSE(tray.Shown());
 
-    Shell_NotifyIconW(NIM_DELETE, &squatter);
+    Shell(NIM_DELETE, main.Handle());
     EXPECT_TRUE(tray.Readd());
     EXPECT_TRUE(tray.Shown());
     tray.Remove();
@@ -129,7 +119,7 @@ TEST(TrayIcon, EndOfTheOwnerTakesTheIconAway) {
     MainWindowStandIn main;
     {
         TrayIcon tray(uitest::ShippedTexts(kEnglish));
-        ASSERT_TRUE(tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str()));
+        ASSERT_TRUE(AddShipped(tray, main.Handle()));
     }
     EXPECT_FALSE(ShellHasIcon(main.Handle()));
 }
@@ -210,7 +200,7 @@ void CALLBACK CloseStrayMenu(HWND, UINT, UINT_PTR id, DWORD) {
 TEST(TrayIcon, RightClickOpensTheMenuAtThePointerAndExitReachesTheWindow) {
     MainWindowStandIn main;
     TrayIcon tray(uitest::ShippedTexts(kEnglish));
-    tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str());
+    AddShipped(tray, main.Handle());
     const POINT pointer{400, 300};
     SetCursorPos(pointer.x, pointer.y);
     wintest::Pump(50);
@@ -235,28 +225,23 @@ TEST(TrayIcon, RightClickOpensTheMenuAtThePointerAndExitReachesTheWindow) {
     EXPECT_EQ(menuRect.top, pointer.y);
 }
 
-TEST(TrayIcon, LeftClickAndDoubleClickBringTheHiddenWindowBack) {
-    for (const UINT click : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
-        SCOPED_TRACE(click);
+TEST(TrayIcon, LeftClickAndDoubleClickBringTheHiddenWindowBackOtherMouseMessagesDoNot) {
+    const struct {
+        UINT message;
+        bool restores;
+    } cases[] = {{WM_LBUTTONDOWN, true}, {WM_LBUTTONDBLCLK, true}, {WM_MOUSEMOVE, false}, {WM_LBUTTONUP, false},
+                 {WM_RBUTTONDOWN, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
         MainWindowStandIn main;
         TrayIcon tray(uitest::ShippedTexts(kEnglish));
-        tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str());
-        ASSERT_FALSE(IsWindowVisible(main.Handle()));
+        AddShipped(tray, main.Handle());
 
-        tray.HandleMessage(TrayIcon::kIconId, click);
+        tray.HandleMessage(TrayIcon::kIconId, c.message);
         wintest::Pump(50);
-        EXPECT_TRUE(IsWindowVisible(main.Handle()));
-        EXPECT_EQ(GetForegroundWindow(), main.Handle());
+        EXPECT_EQ(IsWindowVisible(main.Handle()) != FALSE, c.restores);
+        if (c.restores) EXPECT_EQ(GetForegroundWindow(), main.Handle());
     }
-}
-
-TEST(TrayIcon, OtherMouseMessagesLeaveTheWindowHidden) {
-    MainWindowStandIn main;
-    TrayIcon tray(uitest::ShippedTexts(kEnglish));
-    tray.Add(main.Handle(), kCallbackMessage, L"Corvane", kShippedSkin.c_str());
-    for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONDOWN}) tray.HandleMessage(TrayIcon::kIconId, message);
-    wintest::Pump(50);
-    EXPECT_FALSE(IsWindowVisible(main.Handle()));
 }
 
 }  // namespace
