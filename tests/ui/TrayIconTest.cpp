@@ -240,7 +240,9 @@ TEST(TrayIcon, LeftClickAndDoubleClickBringTheHiddenWindowBackOtherMouseMessages
         tray.HandleMessage(TrayIcon::kIconId, c.message);
         wintest::Pump(50);
         EXPECT_EQ(IsWindowVisible(main.Handle()) != FALSE, c.restores);
-        if (c.restores) EXPECT_EQ(GetForegroundWindow(), main.Handle());
+        if (c.restores) {
+            EXPECT_EQ(GetForegroundWindow(), main.Handle());
+        }
     }
 }
 
