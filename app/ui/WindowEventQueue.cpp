@@ -1,0 +1,66 @@
+#include "WindowEventQueue.h"
+
+#include <utility>
+
+WindowEventQueue::WindowEventQueue(std::function<void()> wake) : m_wake(std::move(wake)) {}
+
+void WindowEventQueue::OnStatusText(int textId) { Push({Kind::kStatusText, textId}); }
+void WindowEventQueue::OnClearMessage() { Push({Kind::kClearMessage}); }
+void WindowEventQueue::OnBattery(int level, int state) { Push({Kind::kBattery, level, state}); }
+void WindowEventQueue::OnPagesEnabled(bool enabled) { Push({Kind::kPagesEnabled, enabled ? 1 : 0}); }
+void WindowEventQueue::OnModelReadFinished(bool ok) { Push({Kind::kModelReadFinished, ok ? 1 : 0}); }
+void WindowEventQueue::OnModelSelected(int deviceType) { Push({Kind::kModelSelected, deviceType}); }
+void WindowEventQueue::OnBluetoothBatteryWanted() { Push({Kind::kBluetoothBatteryWanted}); }
+void WindowEventQueue::OnCurrentProfileChanged(int profile) { Push({Kind::kCurrentProfileChanged, profile}); }
+
+void WindowEventQueue::OnReloadPage(DevicePage page) {
+    size_t index = static_cast<size_t>(page);
+    if (index >= kPageCount) return;
+    LockGuard guard(m_lock);
+    // A reload already waiting will read the store when it runs, which covers this one.
+    if (m_closed || m_reloadWaiting[index]) return;
+    m_reloadWaiting[index] = true;
+    Push({Kind::kReloadPage, static_cast<int>(index)});
+}
+
+void WindowEventQueue::Push(Event event) {
+    LockGuard guard(m_lock);
+    if (m_closed) return;
+    bool wasEmpty = m_waiting.empty();
+    m_waiting.push_back(event);
+    // One wake-up per batch: a flood of events must not flood the window's message queue.
+    if (wasEmpty && m_wake) m_wake();
+}
+
+void WindowEventQueue::Drain(DeviceEventListener& ui) {
+    std::vector<Event> batch;
+    {
+        LockGuard guard(m_lock);
+        batch.swap(m_waiting);
+        m_reloadWaiting.fill(false);
+    }
+    // Replayed outside the lock: the window may take its time (or open a modal loop)
+    // while the worker keeps queueing.
+    for (const Event& event : batch) Replay(event, ui);
+}
+
+void WindowEventQueue::Close() {
+    LockGuard guard(m_lock);
+    m_closed = true;
+    m_waiting.clear();
+    m_reloadWaiting.fill(false);
+}
+
+void WindowEventQueue::Replay(const Event& event, DeviceEventListener& ui) {
+    switch (event.kind) {
+    case Kind::kStatusText: ui.OnStatusText(event.first); break;
+    case Kind::kClearMessage: ui.OnClearMessage(); break;
+    case Kind::kBattery: ui.OnBattery(event.first, event.second); break;
+    case Kind::kPagesEnabled: ui.OnPagesEnabled(event.first != 0); break;
+    case Kind::kReloadPage: ui.OnReloadPage(static_cast<DevicePage>(event.first)); break;
+    case Kind::kModelReadFinished: ui.OnModelReadFinished(event.first != 0); break;
+    case Kind::kModelSelected: ui.OnModelSelected(event.first); break;
+    case Kind::kBluetoothBatteryWanted: ui.OnBluetoothBatteryWanted(); break;
+    case Kind::kCurrentProfileChanged: ui.OnCurrentProfileChanged(event.first); break;
+    }
+}
