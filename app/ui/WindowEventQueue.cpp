@@ -2,7 +2,7 @@
 
 #include <utility>
 
-WindowEventQueue::WindowEventQueue(std::function<void()> wake) : m_wake(std::move(wake)) {}
+WindowEventQueue::WindowEventQueue(std::function<bool()> wake) : m_wake(std::move(wake)) {}
 
 void WindowEventQueue::OnStatusText(int textId) { Push({Kind::kStatusText, textId}); }
 void WindowEventQueue::OnClearMessage() { Push({Kind::kClearMessage}); }
@@ -26,10 +26,9 @@ void WindowEventQueue::OnReloadPage(DevicePage page) {
 void WindowEventQueue::Push(Event event) {
     LockGuard guard(m_lock);
     if (m_closed) return;
-    bool wasEmpty = m_waiting.empty();
     m_waiting.push_back(event);
     // One wake-up per batch: a flood of events must not flood the window's message queue.
-    if (wasEmpty && m_wake) m_wake();
+    if (!m_wakeSent && m_wake) m_wakeSent = m_wake();
 }
 
 void WindowEventQueue::Drain(DeviceEventListener& ui) {
@@ -38,6 +37,7 @@ void WindowEventQueue::Drain(DeviceEventListener& ui) {
         LockGuard guard(m_lock);
         batch.swap(m_waiting);
         m_reloadWaiting.fill(false);
+        m_wakeSent = false;
     }
     // Replayed outside the lock: the window may take its time (or open a modal loop)
     // while the worker keeps queueing.

@@ -13,7 +13,8 @@ class WindowEventQueue : public DeviceEventListener {
 public:
     // Runs when the queue goes from empty to non-empty, on the thread that fired the
     // event and under the queue's lock: it must only post, never wait or call back.
-    explicit WindowEventQueue(std::function<void()> wake);
+    // It returns false when the wake-up could not be sent; the next event tries again.
+    explicit WindowEventQueue(std::function<bool()> wake);
 
     void OnStatusText(int textId) override;
     void OnClearMessage() override;
@@ -48,7 +49,8 @@ private:
     static void Replay(const Event& event, DeviceEventListener& ui);
 
     Lock m_lock;
-    std::function<void()> m_wake;
+    std::function<bool()> m_wake;
+    bool m_wakeSent = false;
     std::vector<Event> m_waiting;
     std::array<bool, kPageCount> m_reloadWaiting{};
     bool m_closed = false;

@@ -80,12 +80,30 @@ TEST(WindowEventQueue, DeliversInOrderMergesWaitingReloadsAndWakesOncePerBatch) 
     };
     for (const Case& c : cases) {
         int wakes = 0;
-        WindowEventQueue queue([&] { ++wakes; });
+        WindowEventQueue queue([&] {
+            ++wakes;
+            return true;
+        });
         RecordingListener ui;
         for (Step step : c.steps) Fire(queue, ui, step);
         EXPECT_EQ(ui.log, c.delivered) << c.name;
         EXPECT_EQ(wakes, c.wakes) << c.name;
     }
+}
+
+TEST(WindowEventQueue, AWakeUpThatCouldNotBeSentIsTriedAgainByTheNextEvent) {
+    std::vector<bool> sendResults = {false, true, true};
+    size_t wakes = 0;
+    WindowEventQueue queue([&] { return sendResults[wakes++]; });
+    queue.OnStatusText(kTextWired);
+    queue.OnBattery(80, 1);
+    queue.OnBattery(70, 1);
+    EXPECT_EQ(wakes, 2u);
+    RecordingListener ui;
+    queue.Drain(ui);
+    queue.OnStatusText(kTextNoDevice);
+    EXPECT_EQ(wakes, 3u);
+    EXPECT_EQ(ui.log, "status 51, battery 80/1, battery 70/1");
 }
 
 }  // namespace
