@@ -77,7 +77,7 @@ bool DeviceWorker::ConcernsTheModel(const DeviceTask& task, DeviceChange change)
     return task.devicePath.IsEmpty() || m_tracker.UpdateUSBDevice(task.devicePath, change) != kTaskNone;
 }
 
-bool DeviceWorker::ChangeModel(int deviceType) {
+bool DeviceWorker::ChangeModel(int deviceType, unsigned generation) {
     // Closing and opening the store, the manager's new filters and the connection
     // refresh all happen here, so the UI thread never waits on them.
     if (deviceType > 0) m_tracker.ChangeModel(deviceType);
@@ -85,8 +85,17 @@ bool DeviceWorker::ChangeModel(int deviceType) {
     m_session.mouseConnected = false;
     bool ok = ReadEverything();
     m_listener.OnModelReadFinished(ok);
+    m_listener.OnModelChangeFinished(generation, ok);
     WaitMs(100);
     return ok;
+}
+
+// The model the program starts with is the preferred one when it is plugged in, else the
+// first plugged-in one; its store opens here, on this thread, since choosing enumerates.
+void DeviceWorker::ChooseModelAtStart() {
+    m_modelChosen = true;
+    int type = m_tracker.GetConnectDeviceInfo();
+    if (type > 0) m_tracker.ChangeModel(type);
 }
 
 void DeviceWorker::Poll() {
@@ -101,6 +110,7 @@ bool DeviceWorker::Perform(const DeviceTask& task) {
     switch (task.number) {
     case kTaskFirstRead:
         if (m_firstReadDone) return true;
+        if (!m_modelChosen) ChooseModelAtStart();
         m_firstReadDone = ReadEverything();
         return m_firstReadDone;
     case kTaskReconnectArrival:
@@ -112,7 +122,7 @@ bool DeviceWorker::Perform(const DeviceTask& task) {
         if (!ConcernsTheModel(task, DeviceChange::kRemoval)) return true;
         WaitMs(500);
         return ReadEverything() || !m_tracker.DevicePresent();
-    case kTaskModelChange: return ChangeModel(task.deviceType);
+    case kTaskModelChange: return ChangeModel(task.deviceType, task.generation);
     case kTaskFactoryReset: return Dialect().FactoryReset(m_session);
     case kTaskVersionCheck:
         if (m_hooks.versionCheck) m_hooks.versionCheck(Dialect(), m_session);

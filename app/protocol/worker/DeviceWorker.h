@@ -61,6 +61,8 @@ public:
     // (mirevoctl). True when each of them succeeded.
     bool RunQueued();
     // True once the first read (task 1) succeeded; later task 1 requests do nothing.
+    // The first task 1 also chooses the model to start with (the preferred one when it
+    // is plugged in, else the first plugged-in one) and opens its store.
     bool FirstReadDone() const { return m_firstReadDone.load(); }
 
 private:
@@ -70,7 +72,8 @@ private:
     // True for a reconnect asked for without a notification, or one whose
     // interface concerns the current model (the tracker then notes its mode).
     bool ConcernsTheModel(const DeviceTask& task, DeviceChange change);
-    bool ChangeModel(int deviceType);
+    bool ChangeModel(int deviceType, unsigned generation);
+    void ChooseModelAtStart();
     void Poll();
     // The dialect of the tracker's current model, made anew when the model changed.
     DeviceDialect& Dialect();
@@ -85,4 +88,5 @@ private:
     std::unique_ptr<DeviceDialect> m_dialect;
     int m_dialectType = 0;
     std::atomic<bool> m_firstReadDone{false};
+    bool m_modelChosen = false;  // worker thread only
 };

@@ -94,7 +94,11 @@ struct Listener : DeviceEventListener {
     void OnReloadPage(DevicePage) override {}
     void OnModelReadFinished(bool ok) override { finished.push_back(ok); }
     void OnCurrentProfileChanged(int profile) override { profiles.push_back(profile); }
+    void OnModelChangeFinished(unsigned generation, bool ok) override { changes.emplace_back(generation, ok); }
+    void OnModelSelected(int deviceType) override { selected.push_back(deviceType); }
     std::vector<bool> finished;
+    std::vector<std::pair<unsigned, bool>> changes;  // generation, read ok
+    std::vector<int> selected;
     std::vector<int> texts;
     std::vector<int> profiles;
 };
@@ -355,10 +359,43 @@ TEST_F(DeviceWorkerTest, AModelChangeIsCarriedOutByTheWorkerAndAlwaysEndsTheBusy
     EXPECT_EQ(listener.finished, (std::vector<bool>{false, false}));
     EXPECT_EQ(calls.list.back(), "read p1 m310");
     calls.failReads = false;
-    worker->Queue({kTaskModelChange, 0, -1, 0, -1, kArvoF1});
+    worker->Queue({kTaskModelChange, 0, -1, 0, -1, kArvoF1, 9});
     RunAll();
     EXPECT_EQ(listener.finished, (std::vector<bool>{false, false, true}));
     EXPECT_EQ(calls.dialectsMade, (std::vector<int>{kArvoR3, kArvoF1}));
+    using Change = std::pair<unsigned, bool>;
+    EXPECT_EQ(listener.changes, (std::vector<Change>{{0, false}, {0, false}, {9, true}}))
+        << "each change tells its own generation, once";
+}
+
+// The program starts on the model it last used when that one is plugged in, else on
+// the first one that is; either way the model's store is opened by the first read.
+TEST_F(DeviceWorkerTest, TheFirstReadChoosesAPluggedInModelAndOpensItsStore) {
+    struct Case {
+        const char* name;
+        int preferred;
+        int started;
+        std::vector<int> told;
+    };
+    const Case cases[] = {
+        {"the preferred model is plugged in", kArvoF1, kArvoF1, {}},
+        {"the preferred model is not", kArvoR3, kArvoF1, {kArvoF1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sink.opened.clear();
+        listener.selected.clear();
+        tracker->SetCurrentType(c.preferred);
+        DeviceWorker::Hooks hooks;
+        hooks.makeDialect = [this](HidDeviceManager&, int type) { return std::make_unique<RecordingDialect>(calls, type); };
+        worker = std::make_unique<DeviceWorker>(*manager, *tracker, store, listener, hooks, resolution);
+        worker->Queue({kTaskFirstRead});
+        RunAll();
+        EXPECT_EQ(tracker->CurrentType(), c.started);
+        EXPECT_EQ(sink.opened, std::vector<int>{c.started});
+        EXPECT_EQ(listener.selected, c.told);
+        EXPECT_TRUE(worker->FirstReadDone());
+    }
 }
 
 TEST_F(DeviceWorkerTest, EveryIterationRaisesTheTimerResolutionOnceAndReleasesIt) {
