@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include <memory>
 
 #include "GdiPlus.h"
 
@@ -14,7 +13,6 @@
 #include "Preferences.h"
 #include "Product.h"
 #include "SingleInstance.h"
-#include "StartupWindow.h"
 #include "UserFolders.h"
 #include "WinFolderSystem.h"
 #include "WinRegistry.h"
@@ -34,7 +32,7 @@ void CreateDataFolder() {
 
 }  // namespace
 
-int RunMirevo(HINSTANCE instance) {
+int RunMirevo(HINSTANCE instance, const std::function<int()>& runMainWindow) {
     if (!SingleInstance::Claim()) {
         SingleInstance::ActivateRunning();
         return 0;
@@ -53,13 +51,11 @@ int RunMirevo(HINSTANCE instance) {
     CoInitialize(nullptr);
     OleInitialize(nullptr);
 
-    auto window = std::make_unique<StartupWindow>(instance);
-    window->Run();
+    // The window and its images are gone when this returns; GDI+ goes last.
+    int exitCode = runMainWindow();
 
-    // The reverse of start-up: the window and its images first, GDI+ last.
-    window.reset();
     OleUninitialize();
     CoUninitialize();
     if (gdiplusToken) Gdiplus::GdiplusShutdown(gdiplusToken);
-    return 1;
+    return exitCode;
 }

@@ -9,6 +9,9 @@ void WindowEventQueue::OnClearMessage() { Push({Kind::kClearMessage}); }
 void WindowEventQueue::OnBattery(int level, int state) { Push({Kind::kBattery, level, state}); }
 void WindowEventQueue::OnPagesEnabled(bool enabled) { Push({Kind::kPagesEnabled, enabled ? 1 : 0}); }
 void WindowEventQueue::OnModelReadFinished(bool ok) { Push({Kind::kModelReadFinished, ok ? 1 : 0}); }
+void WindowEventQueue::OnModelChangeFinished(unsigned generation, bool ok) {
+    Push({Kind::kModelChangeFinished, static_cast<int>(generation), ok ? 1 : 0});
+}
 void WindowEventQueue::OnModelSelected(int deviceType) { Push({Kind::kModelSelected, deviceType}); }
 void WindowEventQueue::OnBluetoothBatteryWanted() { Push({Kind::kBluetoothBatteryWanted}); }
 void WindowEventQueue::OnCurrentProfileChanged(int profile) { Push({Kind::kCurrentProfileChanged, profile}); }
@@ -59,6 +62,9 @@ void WindowEventQueue::Replay(const Event& event, DeviceEventListener& ui) {
     case Kind::kPagesEnabled: ui.OnPagesEnabled(event.first != 0); break;
     case Kind::kReloadPage: ui.OnReloadPage(static_cast<DevicePage>(event.first)); break;
     case Kind::kModelReadFinished: ui.OnModelReadFinished(event.first != 0); break;
+    case Kind::kModelChangeFinished:
+        ui.OnModelChangeFinished(static_cast<unsigned>(event.first), event.second != 0);
+        break;
     case Kind::kModelSelected: ui.OnModelSelected(event.first); break;
     case Kind::kBluetoothBatteryWanted: ui.OnBluetoothBatteryWanted(); break;
     case Kind::kCurrentProfileChanged: ui.OnCurrentProfileChanged(event.first); break;

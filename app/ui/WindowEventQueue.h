@@ -22,6 +22,7 @@ public:
     void OnPagesEnabled(bool enabled) override;
     void OnReloadPage(DevicePage page) override;
     void OnModelReadFinished(bool ok) override;
+    void OnModelChangeFinished(unsigned generation, bool ok) override;
     void OnModelSelected(int deviceType) override;
     void OnBluetoothBatteryWanted() override;
     void OnCurrentProfileChanged(int profile) override;
@@ -36,7 +37,7 @@ public:
 private:
     enum class Kind {
         kStatusText, kClearMessage, kBattery, kPagesEnabled, kReloadPage,
-        kModelReadFinished, kModelSelected, kBluetoothBatteryWanted, kCurrentProfileChanged,
+        kModelReadFinished, kModelChangeFinished, kModelSelected, kBluetoothBatteryWanted, kCurrentProfileChanged,
     };
     struct Event {
         Kind kind;

@@ -124,7 +124,9 @@ TEST_F(ShippedCatalogueTest, EveryDescriptionLoadsAndIsConsistent) {
         EXPECT_TRUE(std::regex_match(Narrow(d.dongle_firmware), version));
         for (const CString* picture : {&d.home_img, &d.mouse_img}) {
             std::string bytes;
-            ASSERT_TRUE(file::ReadAll(file::Join(ShippedAssets(), *picture), bytes)) << Narrow(*picture);
+            // The window reads model pictures from the skin folder.
+            CString skin = file::Join(file::Join(ShippedAssets(), L"skins"), L"theme1");
+            ASSERT_TRUE(file::ReadAll(file::Join(skin, *picture), bytes)) << Narrow(*picture);
             EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1A\n");
             EXPECT_LT(bytes.size(), 16u * 1024) << "keep the pictures small";
             CString stem = picture->Mid(picture->ReverseFind(file::Separator()) + 1);

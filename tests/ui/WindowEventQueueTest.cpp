@@ -19,6 +19,9 @@ public:
     void OnPagesEnabled(bool enabled) override { Add(enabled ? "pages on" : "pages off"); }
     void OnReloadPage(DevicePage page) override { Add("reload " + std::to_string(static_cast<int>(page))); }
     void OnModelReadFinished(bool ok) override { Add(ok ? "read ok" : "read failed"); }
+    void OnModelChangeFinished(unsigned generation, bool ok) override {
+        Add("change " + std::to_string(generation) + (ok ? " ok" : " failed"));
+    }
     void OnModelSelected(int deviceType) override { Add("model " + std::to_string(deviceType)); }
     void OnBluetoothBatteryWanted() override { Add("gatt battery"); }
     void OnCurrentProfileChanged(int profile) override { Add("profile " + std::to_string(profile)); }
@@ -49,6 +52,7 @@ void Fire(WindowEventQueue& queue, RecordingListener& ui, Step step) {
         queue.OnClearMessage();
         queue.OnPagesEnabled(false);
         queue.OnModelReadFinished(true);
+        queue.OnModelChangeFinished(4000000000u, false);
         queue.OnModelSelected(7);
         queue.OnBluetoothBatteryWanted();
         queue.OnCurrentProfileChanged(3);
@@ -65,7 +69,7 @@ TEST(WindowEventQueue, DeliversInOrderMergesWaitingReloadsAndWakesOncePerBatch) 
         {"nothing fired", {kDrain}, "", 0},
         {"order kept", {kStatus, kBattery, kReloadKeys, kDrain}, "status 51, battery 80/1, reload 0", 1},
         {"every kind with its arguments", {kEveryKind, kDrain},
-         "clear, pages off, read ok, model 7, gatt battery, profile 3, battery 5/2", 1},
+         "clear, pages off, read ok, change 4000000000 failed, model 7, gatt battery, profile 3, battery 5/2", 1},
         {"a waiting reload takes the next one in", {kReloadKeys, kStatus, kReloadKeys, kDrain},
          "reload 0, status 51", 1},
         {"reloads of other pages stay apart", {kReloadKeys, kReloadLighting, kReloadKeys, kDrain},

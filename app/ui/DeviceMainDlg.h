@@ -1,0 +1,155 @@
+#pragma once
+// The program's main window: the frame (background, model pictures, logo, window
+// buttons, battery gauge, connection label, model selector, profile button), the
+// vertical tab strip with the seven page containers, the tray icon, and the device
+// stack behind it, whose worker reports here through a listener that posts to this
+// window's thread.
+//
+// Threads: everything here runs on the UI thread. The worker reaches the window only
+// through the posted events (DeviceEventListener below, replayed from WindowEventPost),
+// and the window reaches the worker only by queueing tasks.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "BusyDialogGate.h"
+#include "CString.h"
+#include "CUIMessageBox.h"
+#include "DeviceEvents.h"
+#include "DeviceStack.h"
+#include "HidInterfaceNotifications.h"
+#include "LanguageProfileNaming.h"
+#include "MDialog.h"
+#include "MainWindowLayout.h"
+#include "MainWindowPages.h"
+#include "ModalEventHold.h"
+#include "TrayIcon.h"
+#include "WindowEventPost.h"
+
+namespace Kelvo {
+class MControl;
+class MTabCtrl;
+}  // namespace Kelvo
+
+struct MainWindowSetup {
+    DeviceStackFolders folders;           // program folder (catalogue) and data folder (stores)
+    Registry* registry = nullptr;         // the preferences (DeviceType); required
+    CString skinFolder;                   // where the tray icon is read from
+    TextById texts = CurrentLanguageText;
+    // Opens a web address for the logo; the default asks the shell.
+    std::function<void(const CString& url)> openUrl;
+};
+
+class DeviceMainDlg : public Kelvo::MDialog, private DeviceEventListener {
+public:
+    static constexpr int kDesignWidth = 1121;
+    static constexpr int kDesignHeight = 780;
+    static constexpr DWORD kStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+    explicit DeviceMainDlg(MainWindowSetup setup);
+    ~DeviceMainDlg() override;
+
+    // Creates the window centred on the screen (false when it cannot be made).
+    bool CreateMainWindow();
+    // CreateMainWindow, then the modal loop until the window is gone. Returns the
+    // process's exit code: 1 after an ordinary close, 0 after an exit from the tray
+    // menu or a posted exit.
+    int Run();
+    // Stops the worker, removes the tray icon, closes the store and destroys the window.
+    virtual void CloseMainWindow();
+
+    // Re-reads every text of the window from the language file and applies it.
+    void ApplyLanguage();
+
+    // ---- what the window shows, for the pages and for tests ----
+    int CurrentPage() const { return m_nCurPage; }
+    int DeviceType() const { return m_nDeviceType; }
+    int CurrentProfile() const { return m_nCurProfile; }
+    bool HasLight() const { return m_bHasLight; }
+    bool DevicePresent() const { return m_bInterfaceArrived; }
+    bool DeviceOnline() const { return m_bDeviceOnline; }
+    bool Bluetooth() const { return m_connectionText == kTextBluetoothConnected || m_connectionText == kTextBluetoothNotConnected; }
+    float Scale() const { return m_fScale; }
+    CRect MessageRect() const { return m_rcMessage; }
+    const MainWindowLayout& Layout() const { return m_layout; }
+    int ExitCode() const { return m_exitCode; }
+    DeviceStack& Devices() { return *m_devices; }
+    const TrayIcon& Tray() const { return m_tray; }
+    Kelvo::MTabCtrl* Tabs();
+
+    // ---- MDialog ----
+    int OnInitDialog() override;
+    void InitUI(CRect client) override;
+    void UISize(CRect client) override;
+    LRESULT OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) override;
+    LRESULT OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
+    LRESULT OnNcActivate(int active) override;
+    void OnTimer(UINT_PTR) override {}
+    LRESULT OnDestroy() override;
+
+private:
+    // ---- DeviceEventListener: the worker's events, replayed on this thread ----
+    void OnStatusText(int textId) override;
+    void OnClearMessage() override;
+    void OnBattery(int level, int state) override;
+    void OnPagesEnabled(bool enabled) override;
+    void OnReloadPage(DevicePage page) override;
+    void OnModelReadFinished(bool) override {}
+    void OnModelChangeFinished(unsigned generation, bool ok) override;
+    void OnModelSelected(int deviceType) override;
+    void OnCurrentProfileChanged(int profile) override;
+
+    // ---- frame ----
+    void CreateFrame();
+    void CreateTabs();
+    void FillModelSelector();
+    void ShowModel(int deviceType);
+    void PlaceFrame(CRect client);
+    void ShowMessageForConnection();
+    void ShowProfileName();
+    CString Text(int id) const { return m_setup.texts ? m_setup.texts(id) : CString(); }
+    template <class T>
+    T* Control(UINT id) { return static_cast<T*>(GetControl(id)); }
+
+    // ---- handlers ----
+    LRESULT SwitchPage(int index);
+    void ChangeModel();
+    LRESULT OpenProfiles();
+    LRESULT SwitchProfile(int profile);
+    void OpenStorePage();
+    void Exit();
+    void Shutdown();
+    UINT ShowNotice(int textId, int titleId);
+    // The animation tick runs only while the window can be seen.
+    void FollowVisibility(bool visible);
+
+    MainWindowSetup m_setup;
+    LanguageProfileNaming m_naming;
+    std::unique_ptr<WindowEventPost> m_post;      // exists while the window does
+    std::unique_ptr<DeviceStack> m_devices;
+    std::unique_ptr<HidInterfaceNotifications> m_hotplug;
+    ModalEventHold m_hold{*this};
+    BusyDialogGate m_busy;
+    TrayIcon m_tray;
+    MainWindowLayout m_layout;
+    MainWindowPictureSizes m_pictureSizes;
+
+    int m_nCurPage = 1;
+    int m_nDeviceType = 0;
+    int m_nCurProfile = 1;
+    bool m_bHasLight = false;
+    bool m_bInterfaceArrived = false;
+    bool m_bDeviceOnline = false;
+    float m_fScale = 1.0f;
+    CRect m_rcMessage;
+    CString m_strFont;
+    CString m_strFont2;
+    Gdiplus::ARGB m_nBatteryTextColor = 0xFFFFFFFF;
+    int m_nLeftLock = 1;
+    int m_connectionText = kTextNoDevice;
+    bool m_pagesEnabled = false;
+    bool m_shutDown = false;
+    bool m_tickRunning = false;
+    int m_exitCode = 1;
+};

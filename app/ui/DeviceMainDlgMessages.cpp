@@ -1,0 +1,182 @@
+// The main window's handlers: control notifications of the frame, routed notifications of
+// the pages, and the window messages of the program, the shell and other processes.
+#include "DeviceMainDlg.h"
+
+#include <dbt.h>
+
+#include "CIconButton.h"
+#include "CurrentLanguage.h"
+#include "MComboBox.h"
+#include "MTabCtrl.h"
+#include "MainWindowMessages.h"
+#include "Preferences.h"
+#include "Product.h"
+#include "WaitDlg.h"
+
+namespace {
+
+constexpr UINT kActivated = 2;
+constexpr int kTextNotOnline = 57;
+constexpr int kTextNoticeTitle = 576;
+constexpr int kTextBluetoothNotice = 56;
+constexpr int kTextProfileTitle = 61;
+
+}  // namespace
+
+LRESULT DeviceMainDlg::OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) {
+    switch (id) {
+    case kPageTabs: return SwitchPage(static_cast<int>(wparam));
+    case kCloseButton:
+        if (code != kActivated) return 0;
+        ShowWindow(SW_HIDE);
+        return 1;
+    case kMinimizeButton:
+        if (code != kActivated) return 0;
+        OnMinimize();
+        return 1;
+    case kLogoButton:
+        if (code != kActivated) return 0;
+        OpenStorePage();
+        return 1;
+    case kModelSelector:
+        if (code != kActivated) return 0;
+        ChangeModel();
+        return 1;
+    case kProfileButton: return code == kActivated ? OpenProfiles() : 0;
+    default: break;
+    }
+    // Every other control belongs to a page, whose handlers come with the page.
+    (void)lparam;
+    return 0;
+}
+
+LRESULT DeviceMainDlg::SwitchPage(int index) {
+    Kelvo::MTabCtrl* tabs = Tabs();
+    if (!tabs) return 0;
+    const int item = tabs->GetItemID(index);
+    Kelvo::MControl* home = GetControl(kHomeModelPicture);
+    Kelvo::MControl* small = GetControl(kPageModelPicture);
+    if (m_nCurPage == static_cast<int>(MainPage::kHome)) {
+        if (home) home->SetVisible(0);
+        if (small) small->SetVisible(1);
+    }
+    if (item == static_cast<int>(MainPage::kHome)) {
+        if (small) small->SetVisible(0);
+        if (home) home->SetVisible(1);
+    }
+    m_nCurPage = item;
+    return 1;
+}
+
+void DeviceMainDlg::ChangeModel() {
+    auto* selector = Control<Kelvo::MComboBox>(kModelSelector);
+    if (!selector || selector->GetCurSel() < 0) return;
+    const int deviceType = static_cast<int>(selector->GetCurData());
+    ShowModel(deviceType);
+    // The worker makes the switch (registry, store, interfaces) and reads the new mouse;
+    // the busy dialog stays up until it says that read has ended.
+    DeviceTask task{kTaskModelChange};
+    task.deviceType = deviceType;
+    task.generation = m_busy.Begin();
+    m_devices->Worker().Queue(task);
+    ModalEventHold::Scope modal(m_hold);
+    ShowWait(GetSafeHwnd(), m_busy);
+}
+
+LRESULT DeviceMainDlg::OpenProfiles() {
+    if (!m_bDeviceOnline && !Bluetooth()) {
+        ShowNotice(kTextNotOnline, kTextNoticeTitle);
+        return 0;
+    }
+    if (Bluetooth()) {
+        ShowNotice(kTextBluetoothNotice, kTextProfileTitle);
+        return 0;
+    }
+    // The profile dialog posts its choice back as UM_PROFILE_COMMAND.
+    return 1;
+}
+
+UINT DeviceMainDlg::ShowNotice(int textId, int titleId) {
+    ModalEventHold::Scope modal(m_hold);
+    return ShowMessage(Text(textId), GetSafeHwnd(), Text(titleId), CUIMessageBox::kNotice, m_setup.texts);
+}
+
+LRESULT DeviceMainDlg::SwitchProfile(int profile) {
+    SettingsDatabase& store = m_devices->Store();
+    std::vector<ProfileRecord> profiles;
+    store.ListProfiles(profiles);
+    bool known = false;
+    for (const ProfileRecord& record : profiles) known = known || record.profile == profile;
+    if (!known) return 1;  // only another process can send an id that does not exist
+    m_nCurProfile = profile;
+    store.SetActiveProfile(profile);
+    ShowProfileName();
+    m_devices->Worker().SetCurrentProfile(profile);
+    m_devices->Worker().Queue(DeviceTask{kTaskApplyProfile, profile});
+    return 1;
+}
+
+void DeviceMainDlg::OpenStorePage() {
+    const CString& url = m_devices->Catalogue().AppInfo().store;
+    if (!url.IsEmpty()) m_setup.openUrl(url);
+}
+
+LRESULT DeviceMainDlg::OnNcActivate(int active) {
+    MDialog::OnNcActivate(active);
+    return 0;
+}
+
+LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (m_post && m_post->Deliver(msg, m_hold.Target())) return 0;
+    switch (msg) {
+    case WM_COMMAND:
+        if (wparam == TrayIcon::kExitCommand) {
+            Exit();
+            return 0;
+        }
+        break;
+    case WM_DEVICECHANGE:
+        if (m_hotplug && (wparam == DBT_DEVICEARRIVAL || wparam == DBT_DEVICEREMOVECOMPLETE)) {
+            m_hotplug->OnDeviceChange(wparam, lparam);
+            return 0;
+        }
+        break;
+    case UM_TRAY_NOTIFY:
+        if (lparam == WM_RBUTTONUP) {
+            ModalEventHold::Scope modal(m_hold);  // the menu runs a loop of its own
+            m_tray.HandleMessage(wparam, lparam);
+        } else {
+            m_tray.HandleMessage(wparam, lparam);
+        }
+        return 0;
+    case UM_EXIT_APP:
+        if (lparam == kExitAppToken) Exit();
+        return 0;
+    case UM_PROFILE_COMMAND:
+        if (wparam == kSwitchProfile) return SwitchProfile(static_cast<int>(lparam));
+        return 1;
+    case UM_LANGUAGE_CHANGED: {
+        // Sent by another process after it changed the saved language.
+        int saved = Preferences(*m_setup.registry).ReadSavedLanguage();
+        if (saved == product::kEnglish || saved == product::kSecondLanguage) CurrentLanguage.store(saved);
+        ApplyLanguage();
+        break;
+    }
+    case WM_SHOWWINDOW:
+        FollowVisibility(wparam != 0);
+        break;
+    case WM_SIZE:
+        FollowVisibility(wparam != SIZE_MINIMIZED && ::IsWindowVisible(GetSafeHwnd()));
+        break;
+    case WM_ENDSESSION:
+        if (wparam) Shutdown();
+        return 0;
+    default:
+        if (msg == TrayIcon::TaskbarCreatedMessage()) {
+            m_tray.Readd();
+            return 0;
+        }
+        break;
+    }
+    return MDialog::OnWindowMessage(msg, wparam, lparam);
+}
