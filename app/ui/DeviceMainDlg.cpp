@@ -179,13 +179,16 @@ void DeviceMainDlg::ShowModel(int deviceType) {
     m_nDeviceType = deviceType;
     ModelDescription description = m_devices->Describe(deviceType);
     m_bHasLight = description.light;
-    auto setPicture = [this](UINT id, const CString& image, const wchar_t* fallback) {
+    auto setPicture = [this](UINT id, const CString& image, const wchar_t* fallback, CString& shown) {
         auto* picture = Control<Kelvo::MPicture>(id);
         if (!picture) return;
-        if (image.IsEmpty() || !picture->SetImage(image.GetString(), 1)) picture->SetImage(fallback, 1);
+        shown = image;
+        if (!image.IsEmpty() && picture->SetImage(image.GetString(), 1)) return;
+        shown = fallback;
+        picture->SetImage(fallback, 1);
     };
-    setPicture(kHomeModelPicture, description.home_img, kDefaultHomePicture);
-    setPicture(kPageModelPicture, description.mouse_img, kDefaultPagePicture);
+    setPicture(kHomeModelPicture, description.home_img, kDefaultHomePicture, m_homePicture);
+    setPicture(kPageModelPicture, description.mouse_img, kDefaultPagePicture, m_pagePicture);
     if (auto* home = Control<Kelvo::MPicture>(kHomeModelPicture)) m_pictureSizes.homePicture = home->GetImageSize();
     if (auto* page = Control<Kelvo::MPicture>(kPageModelPicture)) m_pictureSizes.pagePicture = page->GetImageSize();
     if (auto* selector = Control<Kelvo::MComboBox>(kModelSelector)) {

@@ -74,6 +74,12 @@ public:
     CRect MessageRect() const { return m_rcMessage; }
     const MainWindowLayout& Layout() const { return m_layout; }
     int ExitCode() const { return m_exitCode; }
+    // The skin file each model picture shows (the model's own, or the stand-in when that
+    // did not load).
+    const CString& HomePicture() const { return m_homePicture; }
+    const CString& PagePicture() const { return m_pagePicture; }
+    // How often the busy dialog came up for a model change.
+    int BusyDialogsShown() const { return m_busyShown; }
     DeviceStack& Devices() { return *m_devices; }
     const TrayIcon& Tray() const { return m_tray; }
     Kelvo::MTabCtrl* Tabs();
@@ -152,4 +158,7 @@ private:
     bool m_shutDown = false;
     bool m_tickRunning = false;
     int m_exitCode = 1;
+    int m_busyShown = 0;
+    CString m_homePicture;
+    CString m_pagePicture;
 };

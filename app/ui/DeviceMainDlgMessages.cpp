@@ -80,7 +80,7 @@ void DeviceMainDlg::ChangeModel() {
     task.generation = m_busy.Begin();
     m_devices->Worker().Queue(task);
     ModalEventHold::Scope modal(m_hold);
-    ShowWait(GetSafeHwnd(), m_busy);
+    if (ShowWait(GetSafeHwnd(), m_busy)) ++m_busyShown;
 }
 
 LRESULT DeviceMainDlg::OpenProfiles() {

@@ -32,13 +32,14 @@ void WaitDlg::InitUI(CRect) {
     animation->SetRunState(1, 0);
 }
 
-void ShowWait(HWND owner, BusyDialogGate& gate) {
-    if (!gate.ShouldShow()) return;
+bool ShowWait(HWND owner, BusyDialogGate& gate) {
+    if (!gate.ShouldShow()) return false;
     WaitDlg dialog;
     const CRect rect = CentredOn(owner, WaitDlg::kSize, WaitDlg::kSize);
-    if (!dialog.Create(owner, L"WaitDlg", kDialogStyle, WS_EX_TOOLWINDOW, rect)) return;
+    if (!dialog.Create(owner, L"WaitDlg", kDialogStyle, WS_EX_TOOLWINDOW, rect)) return false;
     gate.Shown(dialog);
     dialog.ShowModal(SW_SHOW);
     gate.Hidden();
     dialog.DestroyWindow();
+    return true;
 }

@@ -21,4 +21,5 @@ public:
 
 // Shows the busy dialog modally over `owner` unless the gate's read has finished
 // already; returns when the read finished (the owner's finish message closed it).
-void ShowWait(HWND owner, BusyDialogGate& gate);
+// True when the dialog was shown.
+bool ShowWait(HWND owner, BusyDialogGate& gate);

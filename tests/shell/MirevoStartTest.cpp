@@ -211,6 +211,36 @@ TEST_F(MirevoStartTest, FirstRunOnEnglishSystemAndSecondStartRaisesTheFirst) {
     EXPECT_TRUE(MarkedWindows().empty());
 }
 
+// Every way out ends the process: the tray menu's Exit and another process's exit
+// request with code 0, an ordinary close with 1; an exit request without its token
+// changes nothing.
+TEST_F(MirevoStartTest, TheTrayMenusExitAndAPostedExitEndTheProgramWithZero) {
+    struct Way {
+        const char* name;
+        UINT message;
+        WPARAM wparam;
+        LPARAM lparam;
+        long exitCode;
+    };
+    const Way ways[] = {
+        {"tray menu Exit", WM_COMMAND, 100, 0, 0},
+        {"posted exit", 1691, 0, 610, 0},
+        {"close", WM_CLOSE, 0, 0, 1},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        HWND window = StartFirst();
+        ASSERT_NE(window, nullptr);
+        PostMessageW(window, 1691, 0, 611);
+        Sleep(300);
+        ASSERT_TRUE(m_first.Running()) << "an exit request without its token is ignored";
+        PostMessageW(window, way.message, way.wparam, way.lparam);
+        EXPECT_EQ(m_first.WaitForExit(), way.exitCode);
+        EXPECT_TRUE(MarkedWindows().empty());
+        m_first.Kill();
+    }
+}
+
 TEST_F(MirevoStartTest, SavedSimplifiedChineseBecomesTheSecondLanguage) {
     WriteLcid(L"2052");
     HWND window = StartFirst();
