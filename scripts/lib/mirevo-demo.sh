@@ -17,10 +17,10 @@
 _mirevo_demo_lib=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 _mirevo_demo_root=$(cd "$_mirevo_demo_lib/../.." && pwd)
 
-# The main window's title and Win32 class (the toolkit's window class), and the titles of
-# the model selector's drop-down and of the busy dialog.
+# The main window's title (devicechange finds it by it: every toolkit window shares one
+# Win32 class), and the titles of the model selector's drop-down and of the busy dialog.
 _MIREVO_DEMO_TITLE=Corvane
-_MIREVO_DEMO_CLASS=MWindow
+_MIREVO_DEMO_CLASS=$_MIREVO_DEMO_TITLE
 _MIREVO_DEMO_DROPDOWN=ComboWnd
 _MIREVO_DEMO_BUSY=WaitDlg
 # The devices the demo pulls out: the wired mouse of the first model and its receiver, so
@@ -106,10 +106,10 @@ _mirevo_demo_unplug() {
   for name in "${_MIREVO_DEMO_PULLED[@]}"; do
     while read -r path; do
       [ -n "$path" ] || continue
-      # The window answers 0 or 1; 3 means it was not found or did not answer.
+      # 3: the window was not found or did not answer.
       answer=0
       "$run" "$tool" removal "$_MIREVO_DEMO_CLASS" "$path" >/dev/null 2>&1 || answer=$?
-      if [ "$answer" -ge 2 ]; then
+      if [ "$answer" -ne 0 ]; then
         _mirevo_demo_say "devicechange could not tell the window of the removal of $path (exit $answer)"
         status=1
       fi

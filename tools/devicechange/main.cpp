@@ -1,8 +1,10 @@
-// devicechange arrival|removal <window class> <interface path>
+// devicechange arrival|removal <window class or caption> <interface path>
 //
-// Sends the window of that class the WM_DEVICECHANGE that Windows sends a window
-// registered for HID interface notifications. Exit codes: 0 the window handled
-// it, 1 it did not, 2 bad arguments, 3 no such window or it did not answer.
+// Sends the window of that class (or, failing that, of that caption) the
+// WM_DEVICECHANGE that Windows sends a window registered for HID interface
+// notifications. Windows ignores the answer to an arrival or removal, and so does
+// this tool. Exit codes: 0 the window took it, 2 bad arguments, 3 no such window
+// or it did not answer.
 #include <windows.h>
 
 #include <dbt.h>
@@ -32,7 +34,7 @@ std::vector<unsigned char> InterfaceRecord(const wchar_t* path) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: devicechange arrival|removal <window class> <interface path>\n");
+    std::fprintf(stderr, "usage: devicechange arrival|removal <window class or caption> <interface path>\n");
     return 2;
 }
 
@@ -45,8 +47,9 @@ int wmain(int argc, wchar_t** argv) {
     else if (std::wcscmp(argv[1], L"removal") == 0) event = DBT_DEVICEREMOVECOMPLETE;
     else return Usage();
     HWND window = FindWindowW(argv[2], nullptr);
+    if (!window) window = FindWindowW(nullptr, argv[2]);
     if (!window) {
-        std::fprintf(stderr, "devicechange: no window of class %ls\n", argv[2]);
+        std::fprintf(stderr, "devicechange: no window of class or caption %ls\n", argv[2]);
         return 3;
     }
     std::vector<unsigned char> record = InterfaceRecord(argv[3]);
@@ -59,5 +62,5 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "devicechange: the window did not answer\n");
         return 3;
     }
-    return result == TRUE ? 0 : 1;
+    return 0;
 }
