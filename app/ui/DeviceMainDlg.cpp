@@ -70,18 +70,26 @@ int DeviceMainDlg::OnInitDialog() {
     m_devices->LoadCatalogue();
     const int result = MDialog::OnInitDialog();  // InitUI and UISize
     SingleInstance::Mark(window);
-    m_tray.Add(window, UM_TRAY_NOTIFY, product::kName, m_setup.skinFolder);
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(107));
     if (icon) {
         ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
+    FollowVisibility(true);
+    // The tray icon, the interface notifications and the worker follow the first paint
+    // (FinishStart), so the window shows as soon as it can.
+    return result;
+}
+
+void DeviceMainDlg::FinishStart() {
+    if (m_started || m_shutDown) return;
+    m_started = true;
+    HWND window = GetSafeHwnd();
+    m_tray.Add(window, UM_TRAY_NOTIFY, product::kName, m_setup.skinFolder);
     m_hotplug = std::make_unique<HidInterfaceNotifications>(
         [this](const CString& path, DeviceChange change) { m_devices->Worker().QueueDeviceChange(path, change); });
     m_hotplug->Register(window);
     m_devices->Start(m_nDeviceType);
-    FollowVisibility(true);
-    return result;
 }
 
 void DeviceMainDlg::InitUI(CRect client) {

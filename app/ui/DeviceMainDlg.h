@@ -125,6 +125,9 @@ private:
     LRESULT SwitchProfile(int profile);
     void OpenStorePage();
     void Exit();
+    // What start-up leaves until the window has painted once: tray icon, interface
+    // notifications, the worker and its first read.
+    void FinishStart();
     void Shutdown();
     UINT ShowNotice(int textId, int titleId);
     // The animation tick runs only while the window can be seen.
@@ -156,6 +159,7 @@ private:
     int m_connectionText = kTextNoDevice;
     bool m_pagesEnabled = false;
     bool m_shutDown = false;
+    bool m_started = false;
     bool m_tickRunning = false;
     int m_exitCode = 1;
     int m_busyShown = 0;

@@ -16,6 +16,8 @@
 namespace {
 
 constexpr UINT kActivated = 2;
+// Private: the rest of start-up, posted by the first paint.
+constexpr UINT kFinishStartMessage = kWindowEventMessage + 1;
 constexpr int kTextNotOnline = 57;
 constexpr int kTextNoticeTitle = 576;
 constexpr int kTextBluetoothNotice = 56;
@@ -129,6 +131,11 @@ LRESULT DeviceMainDlg::OnNcActivate(int active) {
 LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     if (m_post && m_post->Deliver(msg, m_hold.Target())) return 0;
     switch (msg) {
+    case WM_PAINT: {
+        const LRESULT result = MDialog::OnWindowMessage(msg, wparam, lparam);
+        if (!m_started) ::PostMessageW(GetSafeHwnd(), kFinishStartMessage, 0, 0);
+        return result;
+    }
     case WM_COMMAND:
         if (wparam == TrayIcon::kExitCommand) {
             Exit();
@@ -141,6 +148,9 @@ LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             return 0;
         }
         break;
+    case kFinishStartMessage:
+        FinishStart();
+        return 0;
     case UM_TRAY_NOTIFY:
         if (lparam == WM_RBUTTONUP) {
             ModalEventHold::Scope modal(m_hold);  // the menu runs a loop of its own
