@@ -21,7 +21,8 @@ public:
     bool HasExited() const;
     // The program's main window while it is shown, else null.
     HWND VisibleWindow() const;
-    // The processor time (user and kernel) the program has used so far.
+    // The processor time (user and kernel) the program has used so far. Under Wine,
+    // whose process times read 0, it comes from the host's /proc entry of the program.
     double ProcessorSeconds() const;
     HANDLE Process() const { return m_process; }
     // Asks the program to end as another process may (the exit message, then a close),
@@ -30,6 +31,7 @@ public:
 
 private:
     std::wstring m_property;
+    std::wstring m_program;
     HANDLE m_process = nullptr;
     DWORD m_processId = 0;
 };

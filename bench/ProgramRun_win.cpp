@@ -1,6 +1,10 @@
 #include "ProgramRun.h"
 
 #include <cstdio>
+#include <cwctype>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -82,6 +86,7 @@ bool ProgramRun::Start(const std::wstring& program) {
     CloseHandle(process.hThread);
     m_process = process.hProcess;
     m_processId = process.dwProcessId;
+    m_program = program;
     return true;
 }
 
@@ -92,7 +97,57 @@ HWND ProgramRun::VisibleWindow() const {
     return windows.empty() ? nullptr : windows.front();
 }
 
+namespace {
+
+// Wine shows the host's file system on drive Z:, /proc included.
+bool UnderWine() { return GetFileAttributesW(L"Z:\\proc\\self\\stat") != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring Lower(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+}
+
+// User and kernel time of the host process whose first argument is `program` (how Wine
+// starts a Windows program), from its /proc stat line; -1 when there is none.
+double HostProcessorSeconds(const std::wstring& program) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &entry);
+    if (find == INVALID_HANDLE_VALUE) return -1;
+    double seconds = -1;
+    const std::wstring wanted = Lower(program);
+    do {
+        std::wstring name = entry.cFileName;
+        if (name.empty() || name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+        const std::string folder = "Z:\\proc\\" + std::string(name.begin(), name.end()) + "\\";
+        std::ifstream cmdline(folder + "cmdline", std::ios::binary);
+        std::string first;
+        std::getline(cmdline, first, '\0');
+        if (Lower(std::wstring(first.begin(), first.end())) != wanted) continue;
+        std::ifstream stat(folder + "stat");
+        std::string line;
+        std::getline(stat, line);
+        // Fields after the command name in parentheses: state is field 3, utime 14, stime 15.
+        std::istringstream rest(line.substr(line.rfind(')') + 2));
+        std::string field;
+        long long utime = 0, stime = 0;
+        for (int i = 3; i <= 15 && rest >> field; ++i) {
+            if (i == 14) utime = std::stoll(field);
+            if (i == 15) stime = std::stoll(field);
+        }
+        seconds = (utime + stime) / 100.0;  // clock ticks of the host, 100 a second
+        break;
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return seconds;
+}
+
+}  // namespace
+
 double ProgramRun::ProcessorSeconds() const {
+    if (UnderWine()) {
+        double host = HostProcessorSeconds(m_program);
+        if (host >= 0) return host;
+    }
     FILETIME created, ended, kernel, user;
     if (!GetProcessTimes(m_process, &created, &ended, &kernel, &user)) return 0;
     return Seconds(kernel) + Seconds(user);

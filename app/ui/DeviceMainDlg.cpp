@@ -281,9 +281,16 @@ void DeviceMainDlg::ShowProfileName() {
 // ---- visibility and the end ---------------------------------------------------------------
 
 void DeviceMainDlg::FollowVisibility(bool visible) {
-    if (visible == m_tickRunning) return;
-    m_tickRunning = visible;
-    if (visible) {
+    m_visible = visible;
+    if (m_devices && !m_shutDown) m_devices->SetQuiet(!visible);
+    UpdateAnimationTick();
+}
+
+void DeviceMainDlg::UpdateAnimationTick() {
+    const bool wanted = m_visible && m_batteryCharging && !m_shutDown;
+    if (wanted == m_tickRunning) return;
+    m_tickRunning = wanted;
+    if (wanted) {
         SetMTimer(kTickMs);
     } else {
         m_pm.KillMTimer();
@@ -298,7 +305,7 @@ void DeviceMainDlg::Shutdown() {
     if (m_post) m_post->Close();
     if (m_hotplug) m_hotplug->Unregister();
     m_tray.Remove();
-    FollowVisibility(false);
+    UpdateAnimationTick();
 }
 
 void DeviceMainDlg::CloseMainWindow() {

@@ -46,6 +46,9 @@ public:
     // Stops the worker (its transfers end at once) and closes the store. Idempotent.
     void Stop();
     bool Running() const { return m_worker->Running(); }
+    // While nobody can see the window the worker looks for the mouse's notifications less
+    // often; they wait in the system's report queue meanwhile, so none is lost.
+    void SetQuiet(bool quiet) { m_worker->SetPeriod(quiet ? kQuietPollPeriodMs : kPollPeriodMs); }
 
     DeviceWorker& Worker() { return *m_worker; }
     SettingsDatabase& Store() { return m_store; }
@@ -53,6 +56,7 @@ public:
     int CurrentModel() const { return m_tracker->CurrentType(); }
 
     static constexpr int kPollPeriodMs = 30;
+    static constexpr int kQuietPollPeriodMs = 500;
 
 private:
     // Where the tracker's model switch lands: the store of the model and the registry.

@@ -271,11 +271,20 @@ TEST_F(MainWindowTest, ProfileSwitchLogoLanguageAndTheCloseButton) {
     EXPECT_NE(Label(), uitest::ShippedTexts(1033)(51)) << "the second language words it otherwise";
     EXPECT_EQ(Tabs().GetItemInfo(0)->text, TextOf(71));
 
+    // The animation tick runs only for the charging gauge, and only while it can be seen;
+    // hidden, the worker polls slowly.
+    EXPECT_FALSE(m_window->AnimationTickRunning());
+    ASSERT_TRUE(sim::SetBattery("f1", 60, true));
+    EXPECT_TRUE(wintest::PumpUntil([&] { return m_window->AnimationTickRunning(); }, kPatienceMs));
     Click(m_window->GetControl(kCloseButton)->GetRect().CenterPoint());
     EXPECT_FALSE(IsWindowVisible(m_hwnd)) << "the close button hides the window to the tray";
     EXPECT_TRUE(m_window->Devices().Running());
+    EXPECT_FALSE(m_window->AnimationTickRunning());
+    EXPECT_EQ(m_window->Devices().Worker().Period(), DeviceStack::kQuietPollPeriodMs);
     SendMessageW(m_hwnd, UM_TRAY_NOTIFY, TrayIcon::kIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(m_hwnd));
+    EXPECT_TRUE(m_window->AnimationTickRunning());
+    EXPECT_EQ(m_window->Devices().Worker().Period(), DeviceStack::kPollPeriodMs);
 
     m_window->CloseMainWindow();
     EXPECT_FALSE(m_window->Devices().Running()) << "the worker stopped before the window went";

@@ -29,7 +29,7 @@ void CThreadBasic::ThreadMain() {
         while (!m_stop.Raised()) {
             Run();
             // The pause is real time even under a virtual clock: the loop must not spin.
-            if (m_stop.WaitFor(static_cast<std::uint32_t>(m_periodMs))) break;
+            if (m_stop.WaitFor(static_cast<std::uint32_t>(m_periodMs.load()))) break;
         }
     }
     m_running = false;

@@ -22,6 +22,9 @@ public:
     // when the thread is not running, and more than once.
     void Stop();
     bool Running() const { return m_running.load(); }
+    // The pause after each call from now on (a call already pausing finishes its pause).
+    void SetPeriod(int periodMs) { m_periodMs = periodMs < 0 ? 0 : periodMs; }
+    int Period() const { return m_periodMs.load(); }
     std::uint64_t ExitValue() const { return m_exitValue; }
 
 protected:
@@ -36,7 +39,7 @@ private:
     std::thread m_thread;
     std::atomic<bool> m_running{false};
     StopSignal m_stop;
-    int m_periodMs = 30;
+    std::atomic<int> m_periodMs{30};
     bool m_looping = true;
     std::uint64_t m_exitValue = 0;
 };

@@ -30,13 +30,17 @@ void DeviceWorker::SetCurrentProfile(int profile) { m_session.currentProfile.Cha
 
 int DeviceWorker::CurrentProfile() const { return m_session.currentProfile; }
 
+// The fine timer resolution is asked for only around transfers: an iteration with
+// nothing to do leaves the system timer alone.
 void DeviceWorker::Run() {
-    RaisedTimerResolution raised(m_resolution);
     if (std::optional<DeviceTask> task = m_queue.Pop()) {
+        RaisedTimerResolution raised(m_resolution);
         if (!Perform(*task)) DebugTrace("device task %d abandoned: a transfer failed", task->number);
         return;
     }
-    if (m_tracker.DevicePresent()) Poll();
+    if (!m_tracker.DevicePresent()) return;
+    RaisedTimerResolution raised(m_resolution);
+    Poll();
 }
 
 bool DeviceWorker::RunQueued() {
