@@ -15,6 +15,7 @@
 #include "ConnectionTracker.h"
 #include "DeviceWorker.h"
 #include "HidInterfaceNotifications.h"
+#include "InterfaceBroadcast.h"
 #include "HidTestBed.h"
 #include "SettingsDatabase.h"
 
@@ -43,19 +44,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
     auto* notifications = reinterpret_cast<HidInterfaceNotifications*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_DEVICECHANGE && notifications && notifications->OnDeviceChange(wparam, lparam)) return TRUE;
     return DefWindowProcW(window, message, wparam, lparam);
-}
-
-// What Windows hands the window for an interface of the HID class.
-std::vector<unsigned char> InterfaceRecord(const std::string& path) {
-    std::wstring name(path.begin(), path.end());
-    const std::size_t nameAt = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
-    DEV_BROADCAST_DEVICEINTERFACE_W header{};
-    header.dbcc_size = static_cast<DWORD>(nameAt + (name.size() + 1) * sizeof(wchar_t));
-    header.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    std::vector<unsigned char> bytes(header.dbcc_size, 0);
-    std::memcpy(bytes.data(), &header, nameAt);
-    std::memcpy(bytes.data() + nameAt, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
-    return bytes;
 }
 
 class HidInterfaceNotificationsTest : public HidTest {

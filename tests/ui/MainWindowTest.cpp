@@ -20,6 +20,7 @@
 #include "DeviceMainDlg.h"
 #include "DialogTestSupport.h"
 #include "FakeRegistry.h"
+#include "InterfaceBroadcast.h"
 #include "MComboBox.h"
 #include "MTabCtrl.h"
 #include "MainWindowMessages.h"
@@ -48,18 +49,6 @@ CString SourceAssets() { return CString((std::wstring(L"" MIREVO_SOURCE_DIR_W) +
 
 CString TextOf(int id) { return uitest::ShippedTexts(CurrentLanguage.load())(id); }
 
-// What Windows hands a window registered for HID interface notifications.
-std::vector<unsigned char> InterfaceRecord(const std::string& path) {
-    std::wstring name(path.begin(), path.end());
-    const std::size_t nameAt = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
-    DEV_BROADCAST_DEVICEINTERFACE_W header{};
-    header.dbcc_size = static_cast<DWORD>(nameAt + (name.size() + 1) * sizeof(wchar_t));
-    header.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    std::vector<unsigned char> bytes(header.dbcc_size, 0);
-    std::memcpy(bytes.data(), &header, nameAt);
-    std::memcpy(bytes.data() + nameAt, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
-    return bytes;
-}
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -190,6 +179,9 @@ TEST_F(MainWindowTest, AModelChangeShowsTheBusyDialogAndReadsTheOtherMouse) {
         Click(selector->GetRect().CenterPoint());
         EXPECT_TRUE(selector->IsPopupOpen());
         if (!selector->GetPopup()) return false;
+        if (row == 1) {
+            EXPECT_EQ(uitest::KeepScreenshot(m_hwnd, L"main-window-models.png"), L"");
+        }
         RECT rect{};
         GetWindowRect(selector->GetPopup()->GetSafeHwnd(), &rect);
         const int shownBefore = m_window->BusyDialogsShown();
