@@ -47,6 +47,8 @@ ControlFactoryRows TabFactoryRows();          // tab controls and sliders
 ControlFactoryRows TextInputFactoryRows();    // edit boxes, number edits, spinners, rich edits
 ControlFactoryRows ListFactoryRows();         // list boxes and combo boxes
 ControlFactoryRows StatusFactoryRows();       // battery, device state, light and angle sliders, level bar
+ControlFactoryRows DpiFactoryRows();          // DPI sliders and their value editors
+ControlFactoryRows ColourFactoryRows();       // colour palettes, bars and selections
 
 // The table of windows (MDialog, MenuWnd, MPopupWnd) and that of panels (MPanel and the
 // controls built on it).

@@ -1,0 +1,8 @@
+// The colour pickers' rows of the class-name tables.
+#include "ControlFactory.h"
+
+namespace Kelvo {
+
+ControlFactoryRows ColourFactoryRows() { return ControlFactoryRows{}; }
+
+}  // namespace Kelvo
