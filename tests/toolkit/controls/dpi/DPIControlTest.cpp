@@ -1,6 +1,6 @@
 // The DPI level editor in a real window: its plus and minus buttons step the value inside
 // 50 … 26000 and, while its check box is checked, select it in its group and tell the
-// parent (2 with lparam 3) after passing the button's own notification on; a press on the
+// parent (2 with lparam 3) after passing the button's own notifications on; a press on the
 // value opens the "DPIEditWindow" editor, whose typed value is kept; the check box's
 // notification arrives twice, first under the editor's own ID.
 #include <gtest/gtest.h>
@@ -41,7 +41,10 @@ protected:
     }
 
     void ExpectSeen(const std::vector<Notification>& expected) {
-        ASSERT_EQ(recorder.seen.size(), expected.size());
+        std::string seen;
+        for (const Notification& n : recorder.seen)
+            seen += std::to_string(n.id) + ":" + std::to_string(n.code) + ":" + std::to_string(n.lparam) + " ";
+        ASSERT_EQ(recorder.seen.size(), expected.size()) << seen;
         for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(Fields(recorder.seen[i]), Fields(expected[i])) << i;
         for (DWORD thread : recorder.threads) EXPECT_EQ(thread, ::GetCurrentThreadId());
     }
@@ -60,11 +63,11 @@ TEST_F(DPIControlTest, PlusAndMinusStepInsideTheRangeAndSelectACheckedLevel) {
         int value;
         std::vector<Notification> notifications;
     } cases[] = {
-        {"plus near the top", 25990, kPlus, true, 26000, {{35, 2, 0, 0}, {kId, 2, 0, 3}}},
-        {"plus at the top", 26000, kPlus, true, 26000, {{35, 2, 0, 0}, {kId, 2, 0, 3}}},
-        {"minus near the bottom", 80, kMinus, true, 50, {{36, 2, 0, 0}, {kId, 2, 0, 3}}},
-        {"minus", 800, kMinus, true, 750, {{36, 2, 0, 0}, {kId, 2, 0, 3}}},
-        {"an unchecked level only steps", 800, kPlus, false, 850, {{35, 2, 0, 0}}},
+        {"plus near the top", 25990, kPlus, true, 26000, {{35, 1, 0, 0}, {35, 2, 0, 0}, {kId, 2, 0, 3}}},
+        {"plus at the top", 26000, kPlus, true, 26000, {{35, 1, 0, 0}, {35, 2, 0, 0}, {kId, 2, 0, 3}}},
+        {"minus near the bottom", 80, kMinus, true, 50, {{36, 1, 0, 0}, {36, 2, 0, 0}, {kId, 2, 0, 3}}},
+        {"minus", 800, kMinus, true, 750, {{36, 1, 0, 0}, {36, 2, 0, 0}, {kId, 2, 0, 3}}},
+        {"an unchecked level only steps", 800, kPlus, false, 850, {{35, 1, 0, 0}, {35, 2, 0, 0}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -110,7 +113,7 @@ TEST_F(DPIControlTest, TheValueIsTypedInItsOwnEditor) {
         const Notification& own = recorder.seen[i];
         const Notification& passed = recorder.seen[i + 1];
         EXPECT_EQ(Fields(own), Fields({kId, passed.code, passed.wparam, 1}));
-        EXPECT_EQ(passed.id, DPIControl::kCheckBoxId);
+        EXPECT_EQ(passed.id, static_cast<UINT>(DPIControl::kCheckBoxId));
     }
 }
 
