@@ -85,19 +85,23 @@ TEST_F(DPISliderTest, DragAndPressTellEachValueThenTheRelease) {
 
 TEST_F(DPISliderTest, TheWheelStepsByOneInsideTheRange) {
     const struct {
-        int start, delta;
+        int minimum, maximum, start, delta;
         std::vector<Notification> notifications;
     } cases[] = {
-        {101, -120, {{kId, 8, 100, 0}}},
-        {101, 120, {{kId, 8, 102, 0}}},
-        {101, -360, {{kId, 8, 100, 0}, {kId, 8, 99, 0}, {kId, 8, 98, 0}}},
-        {254, 120, {}},  // the maximum is the end: no step beyond it
-        {253, 240, {{kId, 8, 254, 0}}},
-        {1, -120, {}},
+        {1, 254, 101, -120, {{kId, 8, 100, 0}}},
+        {1, 254, 101, 120, {{kId, 8, 102, 0}}},
+        {1, 254, 101, -360, {{kId, 8, 100, 0}, {kId, 8, 99, 0}, {kId, 8, 98, 0}}},
+        {1, 254, 254, 120, {}},  // the maximum is the end: no step beyond it
+        {1, 254, 253, 240, {{kId, 8, 254, 0}}},
+        {1, 254, 1, -120, {}},
+        {5, 15, 14, 360, {{kId, 8, 15, 0}}},  // the slider's own maximum, whatever the minimum
+        {5, 15, 6, -240, {{kId, 8, 5, 0}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.start) + " " + std::to_string(c.delta));
-        DPISlider* slider = MakeSlider();
+        SCOPED_TRACE(std::to_string(c.minimum) + ".." + std::to_string(c.maximum) + " from " +
+                     std::to_string(c.start) + " " + std::to_string(c.delta));
+        DPISlider* slider = MakeSlider(c.maximum);
+        slider->SetMinProgress(c.minimum);
         slider->SetProgress(c.start);
         input.MoveTo(CPoint(200, 115));
         Forget();
