@@ -188,6 +188,19 @@ TEST_F(DPISliderTest, TheTickBringsTheThumbToAPointerThatLeft) {
     ExpectSeen({{kId, 8, 141, 0}, {kId, 2, 0, 0}});
     window.Manager().KillMTimer(timer);
     Kelvo::InstallToolkitClock(nullptr);
+
+    // With the window's own running tick the follow-up value reaches the parent on its thread.
+    Forget();
+    const UINT running = window.Manager().SetMTimer(10);
+    input.MoveTo(CPoint(200, kThumbY));
+    input.LeftDown();
+    input.MoveToScreen(window.ToScreen(CPoint(20, 250)));
+    window.PumpUntil([&] { return !recorder.seen.empty(); }, 5000);
+    input.LeftUp();
+    ASSERT_GE(recorder.seen.size(), 2u);
+    EXPECT_EQ(Fields(recorder.seen.front()), Fields({kId, 8, 1, 0}));
+    for (DWORD thread : recorder.threads) EXPECT_EQ(thread, ::GetCurrentThreadId());
+    window.Manager().KillMTimer(running);
 }
 
 TEST_F(DPISliderTest, DrawsTheStripTheGraduationTheLabelsAndTheShippedThumb) {
