@@ -408,6 +408,28 @@ SKINS = {
 }
 
 
+# --- DPI widgets: the plus and minus buttons of the DPI level editor (20 x 20, four
+# states), round like the value buttons of the number edits but a size larger.
+def dpi_step_button(glyph):
+    def frame(colour, fill):
+        return (f'<circle cx="10" cy="10" r="9.2" fill="{fill}" stroke="{colour}" stroke-width="1.2"/>'
+                + glyph(colour))
+    return strip(20, 20, [frame(GLYPH, SURFACE), frame(WHITE, SURFACE_HOVER), frame(WHITE, ACCENT),
+                          frame(GLYPH_DISABLED, "#15181e")])
+
+
+def dpi_plus_glyph(colour):
+    return f'<path d="M6 10 H14 M10 6 V14" stroke="{colour}" stroke-width="1.8" stroke-linecap="round"/>'
+
+
+def dpi_minus_glyph(colour):
+    return f'<path d="M6 10 H14" stroke="{colour}" stroke-width="1.8" stroke-linecap="round"/>'
+
+
+SKINS["img_btn_dpi_add"] = lambda: dpi_step_button(dpi_plus_glyph)
+SKINS["img_btn_dpi_subtract"] = lambda: dpi_step_button(dpi_minus_glyph)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
