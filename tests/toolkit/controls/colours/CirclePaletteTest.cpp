@@ -23,6 +23,9 @@ TEST(CirclePaletteTest, OnlyPointsOnTheRingMoveTheThumbAndTellTheScreensColour) 
     EXPECT_EQ(ring->GetThumbRect(), CRect(120, 50, 130, 60));
     window.PaintNow();
     window.Pump(50);
+    // The thumb: a white ring with its top at (124, 50), a grey one a pixel lower right.
+    EXPECT_TRUE(colourtest::Near(window.Pixel(124, 50), 0xFFFFFF, 90)) << std::hex << window.Pixel(124, 50);
+    EXPECT_EQ(window.Pixel(140, 140), colourtest::kBackground);
     const struct {
         CPoint at;
         bool accepted;

@@ -121,6 +121,10 @@ TEST_F(ColourPanelTest, PresetsSpinnersAndTheFieldKeepThePartsInStep) {
 TEST_F(ColourPanelTest, TheSwatchColumnTellsThePressedSwatchAndItsColour) {
     auto* column = window.Add(new Kelvo::CColorSelect(&recorder, kPanelId, CRect(10, 10, 40, 200), 1));
     window.PaintNow();
+    // Red, green, blue from the top: colour references shown in the right byte order.
+    EXPECT_EQ(window.Pixel(20, 25), 0xFF0000u);
+    EXPECT_EQ(window.Pixel(20, 50), 0x00FF00u);
+    EXPECT_EQ(window.Pixel(20, 75), 0x0000FFu);
     const struct {
         int index;
         DWORD colour;

@@ -115,8 +115,22 @@ TEST_F(PaletteBarTest, DisabledItTakesNeitherPressNorWheel) {
     bar->SetEnabled(0);
     input.Click(CPoint(50, kRow));
     input.Wheel(-120);
+    // Also when the wheel reaches it some other way than through its window.
+    EXPECT_EQ(bar->OnControlScroll(1, 1, CPoint(50, kRow)), 0);
     EXPECT_EQ(bar->GetCurrentHue(), 180);
     EXPECT_TRUE(recorder.seen.empty());
+}
+
+TEST_F(PaletteBarTest, ANarrowerBarKeepsTheThumbInsideItsRange) {
+    const struct {
+        int width, hue;
+    } cases[] = {{370, 360}, {200, 190}, {100, 90}, {10, 0}, {370, 0}};
+    PaletteBar* bar = MakeBar();
+    PlaceAt(bar, 360);
+    for (const auto& c : cases) {
+        bar->SetRect(CRect(kBar.left, kBar.top, kBar.left + c.width, kBar.bottom));
+        EXPECT_EQ(bar->GetCurrentHue(), c.hue) << c.width;
+    }
 }
 
 TEST_F(PaletteBarTest, ColoursComeInColourReferenceOrderWithAnOpaqueTopByte) {
