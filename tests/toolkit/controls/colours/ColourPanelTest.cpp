@@ -47,7 +47,7 @@ protected:
 
     template <class Child>
     Child* Part(CColorPalette* panel, UINT id) {
-        return dynamic_cast<Child*>(panel->GetControl(id));
+        return static_cast<Child*>(panel->GetControl(id));  // the panel makes each part with its class
     }
 
     std::vector<int> Spins(CColorPalette* panel) {
@@ -143,7 +143,7 @@ TEST_F(ColourPanelTest, TheSwatchColumnTellsThePressedSwatchAndItsColour) {
     for (const auto& s : indexes) {
         column->SetColorIndex(s.index);
         std::vector<int> checks;
-        for (UINT id = 631; id <= 637; ++id) checks.push_back(dynamic_cast<CColorButton*>(column->GetControl(id))->GetCheck());
+        for (UINT id = 631; id <= 637; ++id) checks.push_back(static_cast<CColorButton*>(column->GetControl(id))->GetCheck());
         EXPECT_EQ(checks, s.checks) << s.index;
     }
 }
