@@ -56,12 +56,18 @@ protected:
         sim::Reset();
         CurrentLanguage.store(1033);
         m_registry.CreateKey(Preferences::ProductKey());  // start-up makes it before the window
-        m_data = std::filesystem::temp_directory_path() / "mirevo-main-window";
-        std::filesystem::remove_all(m_data);
+        // A folder of its own for each test, so that nothing one test leaves behind is read
+        // by the next.
+        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_data = std::filesystem::temp_directory_path() / ("mirevo-main-window-" + name);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_data, ignored);
         std::filesystem::create_directories(m_data / "db");
     }
     void TearDown() override {
         m_window.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_data, ignored);
         if (HasFailure()) std::printf("%s", sim::FormatTrace().c_str());
         sim::Reset();
         CurrentLanguage.store(1033);
