@@ -80,6 +80,16 @@ bool SQLiteDB::Configure() {
     return sqlite3_exec(m_db, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+std::vector<std::string> SQLiteDB::LiveStatements() const {
+    std::vector<std::string> live;
+    if (!m_db) return live;
+    for (sqlite3_stmt* stmt = sqlite3_next_stmt(m_db, nullptr); stmt; stmt = sqlite3_next_stmt(m_db, stmt)) {
+        const char* sql = sqlite3_sql(stmt);
+        live.emplace_back(sql ? sql : "");
+    }
+    return live;
+}
+
 bool SQLiteDB::Close() {
     if (!m_db) return true;
     if (sqlite3_close(m_db) != SQLITE_OK) return false;

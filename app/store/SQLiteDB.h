@@ -2,6 +2,8 @@
 // Owner of one SQLite connection. With no connection open every call fails
 // softly: SQLITE_MISUSE, false or -1, never an exception.
 #include <cstdint>
+#include <string>
+#include <vector>
 #include <functional>
 
 struct sqlite3;
@@ -41,6 +43,9 @@ public:
     // False (and the connection kept) when SQLite refuses because statements are live.
     bool Close();
     bool IsOpen() const { return m_db != nullptr; }
+    // The SQL of every statement still prepared on the connection: what keeps Close
+    // from closing.
+    std::vector<std::string> LiveStatements() const;
 
     // Finalizes whatever `statement` held, then prepares `sql` into it.
     int Prepare(SQLiteStatement& statement, const char* sql, int length = -1);

@@ -84,7 +84,7 @@ bool SettingsDatabase::OpenFileLocked(const CString& path) {
     // Reopening the file in use keeps its connection; any other file replaces it,
     // so a reset never empties a file other than the one asked for.
     if (m_db.IsOpen() && path == m_path) return true;
-    if (!m_db.Close()) return false;
+    if (!CloseLocked()) return false;
     m_path = path;
     bool existed = file::Exists(path);
     if (OpenVettedLocked(existed)) return true;
@@ -110,7 +110,17 @@ bool SettingsDatabase::OpenVettedLocked(bool existing) {
 
 void SettingsDatabase::CloseIfOpen() {
     LockGuard guard(m_lock);
-    m_db.Close();
+    CloseLocked();
+}
+
+// A connection that stays open keeps the file locked until the program ends; the trace
+// names what holds it.
+bool SettingsDatabase::CloseLocked() {
+    if (m_db.Close()) return true;
+    CString note = L"settings file " + Quoted(m_path) + L" stays open: statements still live:";
+    for (const std::string& sql : m_db.LiveStatements()) note += L" [" + CString(utf::Utf8ToWide(sql)) + L"]";
+    TraceLocked(note);
+    return false;
 }
 
 void SettingsDatabase::CloseForGood() {

@@ -171,6 +171,8 @@ private:
     bool OpenFileLocked(const CString& path);
     bool OpenVettedLocked(bool existing);
     void TraceLocked(const CString& note) const;
+    // False, traced with what holds it, when the connection stays open.
+    bool CloseLocked();
     bool ResetLocked();
     int CountProfilesLocked();
     int FirstProfileLocked();

@@ -74,6 +74,21 @@ TEST_F(AccessLayerTest, WideTextRoundTripsThroughUtf8) {
     EXPECT_STREQ(s.ColumnText(1), "E9858DE7BDAE20F09F96B120C3BC");
 }
 
+// A connection with a statement still prepared stays open, and says which statement
+// holds it; once that statement is gone it closes.
+TEST_F(AccessLayerTest, ALiveStatementKeepsTheConnectionOpenAndIsNamed) {
+    {
+        SQLiteStatement s;
+        ASSERT_EQ(m_db.Prepare(s, "SELECT a FROM t"), SQLITE_OK);
+        EXPECT_FALSE(m_db.Close());
+        EXPECT_TRUE(m_db.IsOpen());
+        EXPECT_EQ(m_db.LiveStatements(), std::vector<std::string>{"SELECT a FROM t"});
+    }
+    EXPECT_TRUE(m_db.LiveStatements().empty());
+    EXPECT_TRUE(m_db.Close());
+    EXPECT_FALSE(m_db.IsOpen());
+}
+
 TEST_F(AccessLayerTest, FailedPrepareLeavesNothingToStep) {
     SQLiteStatement s;
     EXPECT_NE(m_db.Prepare(s, "SELECT * FROM no_such_table"), SQLITE_OK);

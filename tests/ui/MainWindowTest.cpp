@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <dbt.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -85,6 +86,11 @@ protected:
         m_window = std::make_unique<DeviceMainDlg>(std::move(setup));
         ASSERT_TRUE(m_window->CreateMainWindow());
         m_hwnd = m_window->GetSafeHwnd();
+        // A store that cannot close says why, in the test's output (the worker starts
+        // after the first paint, so this comes before the store is used).
+        m_window->Devices().Store().SetTrace([](const CString& note) {
+            std::fprintf(stderr, "store: %ls\n", note.GetString());
+        });
     }
 
     CString Label() { return static_cast<Kelvo::CDeviceState*>(m_window->GetControl(kConnectionState))->GetTitle(); }
