@@ -60,4 +60,15 @@ bool Near(DWORD a, DWORD b, int tolerance) {
     return true;
 }
 
+void Recorder::Clear() {
+    seen.clear();
+    threads.clear();
+}
+
+bool Recorder::AllOnThisThread() const {
+    for (DWORD thread : threads)
+        if (thread != ::GetCurrentThreadId()) return false;
+    return true;
+}
+
 }  // namespace statustest

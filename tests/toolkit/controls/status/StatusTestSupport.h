@@ -1,5 +1,5 @@
 #pragma once
-// What the status widget tests share: a parent that records notifications with the
+// What the status, DPI and colour widget tests share: a parent that records notifications with the
 // thread each arrived on, the program's shipped skin pictures and their pixels, and
 // colour comparisons that allow for alpha blending's rounding.
 #include <windows.h>
@@ -22,6 +22,10 @@ public:
     explicit Recorder(harness::TestWindow& window) : m_window(window) {}
     LRESULT OnBaseMessage(UINT id, UINT code, WPARAM wparam, LPARAM lparam) override;
     LRESULT OnControlUpdate(const CRect& rect, int redraw, Kelvo::MControl* control) override;
+
+    void Clear();
+    // Every notification arrived on the calling (the window's) thread.
+    bool AllOnThisThread() const;
 
     std::vector<harness::Notification> seen;
     std::vector<DWORD> threads;
