@@ -49,6 +49,7 @@ ControlFactoryRows ListFactoryRows();         // list boxes and combo boxes
 ControlFactoryRows StatusFactoryRows();       // battery, device state, light and angle sliders, level bar
 ControlFactoryRows DpiFactoryRows();          // DPI sliders and their value editors
 ControlFactoryRows ColourFactoryRows();       // colour palettes, bars and selections
+ControlFactoryRows MouseFactoryRows();        // mouse buttons, macro and record lists
 
 // The table of windows (MDialog, MenuWnd, MPopupWnd) and that of panels (MPanel and the
 // controls built on it).

@@ -20,7 +20,7 @@ using Family = ControlFactoryRows (*)();
 const Family kFamilies[] = {&ButtonFactoryRows,  &CheckButtonFactoryRows, &PanelFactoryRows,
                             &PictureFactoryRows, &IndicatorFactoryRows,   &TabFactoryRows,
                             &TextInputFactoryRows, &ListFactoryRows,        &StatusFactoryRows,
-                            &DpiFactoryRows,     &ColourFactoryRows};
+                            &DpiFactoryRows,     &ColourFactoryRows,      &MouseFactoryRows};
 
 MControl* Find(const ControlFactoryRow* rows, std::size_t count, const wchar_t* name, MObject* parent, UINT id,
                CRect rect, const wchar_t* title, int visible, int enabled) {
