@@ -42,7 +42,8 @@ public:
     virtual void OnPagesEnabled(bool enabled) = 0;
     virtual void OnReloadPage(DevicePage page) = 0;
     virtual void OnModelReadFinished(bool ok) = 0;
-    // A model change the window asked for (its generation) has ended, whatever came of it.
+    // A model change or factory reset the window asked for (its generation) has ended,
+    // whatever came of it.
     virtual void OnModelChangeFinished(unsigned /*generation*/, bool /*ok*/) {}
     // The current model changed without the user choosing it (start-up choice).
     virtual void OnModelSelected(int /*deviceType*/) {}

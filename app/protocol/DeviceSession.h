@@ -8,6 +8,7 @@
 
 #include "CurrentProfile.h"
 #include "DeviceEvents.h"
+#include "SharedInt.h"
 
 class SettingsDatabase;
 
@@ -23,8 +24,10 @@ struct DeviceSession {
     // read-all of the same model reads only its state and performance block.
     std::set<int> modelsRead;
 
-    // What the mouse last reported; -1: nothing yet.
-    int workMode = -1;
+    // What the mouse last reported; -1: nothing yet. The window reads the work mode and
+    // the highest rate while the worker runs.
+    SharedInt workMode{-1};
+    SharedInt highestRate{0};   // the second chip family's highest rate code, 0-6
     bool mouseConnected = false;
     int battery = -1;
     bool charging = false;

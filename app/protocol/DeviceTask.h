@@ -32,7 +32,7 @@ struct DeviceTask {
     int resetMask = 0;   // task 15
     int lightMode = -1;  // task 8; -1: the profile's active mode
     int deviceType = 0;  // task 4: the model to change to
-    unsigned generation = 0;  // task 4: told back when it ends, so the window knows which read ended
+    unsigned generation = 0;  // tasks 4 and 16: told back when they end, so the window knows which read ended
     // Tasks 2 and 3 queued for a device notification: the interface it named.
     // Whether that is the current model's is decided when the task runs; empty
     // (a failed re-read) reconnects unasked.

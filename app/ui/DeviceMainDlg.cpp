@@ -97,6 +97,7 @@ void DeviceMainDlg::InitUI(CRect client) {
     m_strFont2 = product::kFontName;
     CreateFrame();
     CreateTabs();
+    CreatePages();
     FillModelSelector();
     UISize(client);
     ApplyLanguage();
@@ -243,6 +244,7 @@ void DeviceMainDlg::PlaceFrame(CRect) {
         const CRect box = m_layout.modelSelector;
         selector->SetTextRect(CRect(8, 2, std::max(8, box.Width() - box.Height()), std::max(2, box.Height() - 2)));
     }
+    PlacePages();
 }
 
 // Over Bluetooth the mouse cannot be configured: the page area says so.
@@ -266,6 +268,7 @@ void DeviceMainDlg::ApplyLanguage() {
     if (auto* state = Control<Kelvo::CDeviceState>(kConnectionState)) state->SetTitle(Text(m_connectionText).GetString());
     ShowProfileName();
     ShowMessageForConnection();
+    ApplyPagesLanguage();
     ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
 }
 

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "BusyDialogGate.h"
 #include "CString.h"
@@ -24,6 +25,8 @@
 #include "MainWindowLayout.h"
 #include "MainWindowPages.h"
 #include "ModalEventHold.h"
+#include "PageContext.h"
+#include "PageControls.h"
 #include "TrayIcon.h"
 #include "WindowEventPost.h"
 
@@ -41,7 +44,7 @@ struct MainWindowSetup {
     std::function<void(const CString& url)> openUrl;
 };
 
-class DeviceMainDlg : public Kelvo::MDialog, private DeviceEventListener {
+class DeviceMainDlg : public Kelvo::MDialog, private DeviceEventListener, private PageContext {
 public:
     static constexpr int kDesignWidth = 1121;
     static constexpr int kDesignHeight = 780;
@@ -64,13 +67,16 @@ public:
 
     // ---- what the window shows, for the pages and for tests ----
     int CurrentPage() const { return m_nCurPage; }
-    int DeviceType() const { return m_nDeviceType; }
-    int CurrentProfile() const { return m_nCurProfile; }
+    int DeviceType() const override { return m_nDeviceType; }
+    int CurrentProfile() const override { return m_nCurProfile; }
     bool HasLight() const { return m_bHasLight; }
     bool DevicePresent() const { return m_bInterfaceArrived; }
-    bool DeviceOnline() const { return m_bDeviceOnline; }
-    bool Bluetooth() const { return m_connectionText == kTextBluetoothConnected || m_connectionText == kTextBluetoothNotConnected; }
-    float Scale() const { return m_fScale; }
+    bool DeviceOnline() const override { return m_bDeviceOnline; }
+    bool Bluetooth() const override {
+        return m_connectionText == kTextBluetoothConnected || m_connectionText == kTextBluetoothNotConnected;
+    }
+    float Scale() const override { return m_fScale; }
+    int LeftLock() const override { return m_nLeftLock; }
     CRect MessageRect() const { return m_rcMessage; }
     const MainWindowLayout& Layout() const { return m_layout; }
     int ExitCode() const { return m_exitCode; }
@@ -107,6 +113,26 @@ private:
     void OnModelSelected(int deviceType) override;
     void OnCurrentProfileChanged(int profile) override;
 
+    // ---- PageContext: what the pages use of the window (DeviceMainDlgPages.cpp) ----
+    SettingsDatabase& Store() override;
+    int ConnectionMode() const override;
+    int HighestRateCode() const override;
+    bool Queue(int taskNumber) override;
+    void FactoryReset() override;
+    UINT Ask(int titleId, int messageId, int type) override;
+    const CString& FontName() const override { return m_strFont; }
+    const CString& FontName2() const override { return m_strFont2; }
+    void SetLeftLock(int locked) override { m_nLeftLock = locked ? 1 : 0; }
+    void ChangeLanguage(int lcid) override;
+    Registry& PreferenceRegistry() override { return *m_setup.registry; }
+    CString ProgramFolder() const override;
+    // The pages' share of the window: made once, placed with the frame, told to reload.
+    void CreatePages();
+    void PlacePages();
+    bool RoutePageNotification(UINT id, UINT code, LRESULT& result);
+    void ReloadPages(DevicePage page);
+    void ApplyPagesLanguage();
+
     // ---- frame ----
     void CreateFrame();
     void CreateTabs();
@@ -115,7 +141,7 @@ private:
     void PlaceFrame(CRect client);
     void ShowMessageForConnection();
     void ShowProfileName();
-    CString Text(int id) const { return m_setup.texts ? m_setup.texts(id) : CString(); }
+    CString Text(int id) const override { return m_setup.texts ? m_setup.texts(id) : CString(); }
     template <class T>
     T* Control(UINT id) { return static_cast<T*>(GetControl(id)); }
 
@@ -140,6 +166,8 @@ private:
     LanguageProfileNaming m_naming;
     std::unique_ptr<WindowEventPost> m_post;      // exists while the window does
     std::unique_ptr<DeviceStack> m_devices;
+    PageControls m_pageControls{*this, *this};
+    std::vector<std::unique_ptr<MainWindowPage>> m_pages;
     std::unique_ptr<HidInterfaceNotifications> m_hotplug;
     ModalEventHold m_hold{*this};
     BusyDialogGate m_busy;

@@ -39,12 +39,13 @@ void DeviceMainDlg::OnPagesEnabled(bool enabled) {
     tabs->RefreshItemData();
 }
 
-void DeviceMainDlg::OnReloadPage(DevicePage) {
+void DeviceMainDlg::OnReloadPage(DevicePage page) {
     // A read or reset ran: the pages reload from the store, the frame shows the profile
     // the worker now works on.
     int profile = m_devices->Worker().CurrentProfile();
     if (profile >= 1 && profile <= 5) m_nCurProfile = profile;
     ShowProfileName();
+    ReloadPages(page);
 }
 
 void DeviceMainDlg::OnModelChangeFinished(unsigned generation, bool) { m_busy.Finished(generation); }

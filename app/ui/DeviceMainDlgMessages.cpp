@@ -47,9 +47,12 @@ LRESULT DeviceMainDlg::OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lpara
     case kProfileButton: return code == kActivated ? OpenProfiles() : 0;
     default: break;
     }
-    // Every other control belongs to a page, whose handlers come with the page.
+    // Every other control belongs to a page.
+    (void)wparam;
     (void)lparam;
-    return 0;
+    LRESULT result = 0;
+    RoutePageNotification(id, code, result);
+    return result;
 }
 
 LRESULT DeviceMainDlg::SwitchPage(int index) {
@@ -172,6 +175,11 @@ LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         ApplyLanguage();
         break;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) != WA_INACTIVE) {
+            for (const auto& page : m_pages) page->OnWindowActivated(m_nCurPage);
+        }
+        break;
     case WM_SHOWWINDOW:
         FollowVisibility(wparam != 0);
         break;

@@ -83,7 +83,6 @@ private:
     int m_dpiLevel = -1;
     int m_rateCode = -1;
     int m_lightMode = -1;
-    int m_highestRate = 0;
     int m_lightSpeed = 0;
     int m_lightBrightness = 0;
     settings::PollPacing m_pollPacing;

@@ -107,7 +107,7 @@ void NodicDialect::TakeStatus(DeviceSession& session, const nodic::MouseState& s
     session.battery = state.battery != 0 ? state.battery : -1;
     session.charging = state.charging;
     if (session.listener) session.listener->OnBattery(state.battery, state.charging ? 1 : 0);
-    if (state.highestRate) m_highestRate = *state.highestRate;
+    if (state.highestRate) session.highestRate = *state.highestRate;
     // A profile the mouse reports is only taken when it exists; a new one becomes
     // the store's active profile too, so that every page shows the same one.
     if (state.profile && *state.profile != session.currentProfile) settings::MakeProfileCurrent(session, *state.profile);

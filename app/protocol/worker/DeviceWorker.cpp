@@ -94,6 +94,28 @@ bool DeviceWorker::ChangeModel(int deviceType, unsigned generation) {
     return ok;
 }
 
+// One task, so that nothing runs between its steps: the mouse goes back to its factory
+// settings, the store to its defaults, and the mouse is read again in full (buttons and
+// lighting too). The window's busy dialog waits for the end of that read.
+bool DeviceWorker::FactoryReset(unsigned generation) {
+    bool ok = Dialect().FactoryReset(m_session);
+    SettingsDatabase& store = *m_session.store;
+    if (store.IsOpen()) {
+        ok = store.ResetAllTables() && ok;
+        ok = store.EnsureProfiles() > 0 && ok;
+        const int profile = store.GetActiveProfile();
+        if (profile >= 1 && profile != m_session.currentProfile) {
+            m_session.currentProfile = profile;
+            m_listener.OnCurrentProfileChanged(profile);
+        }
+    }
+    m_session.modelsRead.erase(m_session.deviceType);
+    ok = ReadEverything() && ok;
+    m_listener.OnModelReadFinished(ok);
+    m_listener.OnModelChangeFinished(generation, ok);
+    return ok;
+}
+
 // The model the program starts with is the preferred one when it is plugged in, else the
 // first plugged-in one; its store opens here, on this thread, since choosing enumerates.
 void DeviceWorker::ChooseModelAtStart() {
@@ -127,7 +149,7 @@ bool DeviceWorker::Perform(const DeviceTask& task) {
         WaitMs(500);
         return ReadEverything() || !m_tracker.DevicePresent();
     case kTaskModelChange: return ChangeModel(task.deviceType, task.generation);
-    case kTaskFactoryReset: return Dialect().FactoryReset(m_session);
+    case kTaskFactoryReset: return FactoryReset(task.generation);
     case kTaskVersionCheck:
         if (m_hooks.versionCheck) m_hooks.versionCheck(Dialect(), m_session);
         return true;

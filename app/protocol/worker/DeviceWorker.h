@@ -64,6 +64,10 @@ public:
     // The first task 1 also chooses the model to start with (the preferred one when it
     // is plugged in, else the first plugged-in one) and opens its store.
     bool FirstReadDone() const { return m_firstReadDone.load(); }
+    // What the mouse last reported, for the pages: its connection mode (-1 none yet) and,
+    // for the second chip family, the highest report-rate code it offers (0 none yet).
+    int ReportedWorkMode() const { return m_session.workMode; }
+    int ReportedHighestRate() const { return m_session.highestRate; }
 
 private:
     bool Perform(const DeviceTask& task);
@@ -73,6 +77,7 @@ private:
     // interface concerns the current model (the tracker then notes its mode).
     bool ConcernsTheModel(const DeviceTask& task, DeviceChange change);
     bool ChangeModel(int deviceType, unsigned generation);
+    bool FactoryReset(unsigned generation);
     void ChooseModelAtStart();
     void Poll();
     // The dialect of the tracker's current model, made anew when the model changed.
