@@ -147,6 +147,7 @@ private:
 
     // ---- handlers ----
     LRESULT SwitchPage(int index);
+    void ShowModelPictureForPage();
     void ChangeModel();
     LRESULT OpenProfiles();
     LRESULT SwitchProfile(int profile);

@@ -58,19 +58,20 @@ LRESULT DeviceMainDlg::OnMessage(UINT id, UINT code, WPARAM wparam, LPARAM lpara
 LRESULT DeviceMainDlg::SwitchPage(int index) {
     Kelvo::MTabCtrl* tabs = Tabs();
     if (!tabs) return 0;
-    const int item = tabs->GetItemID(index);
-    Kelvo::MControl* home = GetControl(kHomeModelPicture);
-    Kelvo::MControl* small = GetControl(kPageModelPicture);
-    if (m_nCurPage == static_cast<int>(MainPage::kHome)) {
-        if (home) home->SetVisible(0);
-        if (small) small->SetVisible(1);
-    }
-    if (item == static_cast<int>(MainPage::kHome)) {
-        if (small) small->SetVisible(0);
-        if (home) home->SetVisible(1);
-    }
-    m_nCurPage = item;
+    m_nCurPage = tabs->GetItemID(index);
+    ShowModelPictureForPage();
     return 1;
+}
+
+// The big picture on the home page; the small one beside the pages that concern the
+// mouse's buttons, levels, macros and lighting. The two settings pages use the whole
+// width for their two columns.
+void DeviceMainDlg::ShowModelPictureForPage() {
+    const bool home = m_nCurPage == static_cast<int>(MainPage::kHome);
+    const bool settings = m_nCurPage == static_cast<int>(MainPage::kSettings) ||
+                          m_nCurPage == static_cast<int>(MainPage::kSystem);
+    if (Kelvo::MControl* picture = GetControl(kHomeModelPicture)) picture->SetVisible(home ? 1 : 0);
+    if (Kelvo::MControl* picture = GetControl(kPageModelPicture)) picture->SetVisible(!home && !settings ? 1 : 0);
 }
 
 void DeviceMainDlg::ChangeModel() {

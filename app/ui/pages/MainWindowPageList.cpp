@@ -1,9 +1,11 @@
 #include "MainWindowPageList.h"
 
+#include "PerformancePage.h"
+
 std::vector<std::unique_ptr<MainWindowPage>> MakeMainWindowPages(PageControls& controls) {
-    (void)controls;
     std::vector<std::unique_ptr<MainWindowPage>> pages;
     // The performance page, with the device settings of the settings page.
+    pages.push_back(std::make_unique<PerformancePage>(controls));
     // The settings page's Windows pointer block, and the program settings page.
     return pages;
 }

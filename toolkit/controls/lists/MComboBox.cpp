@@ -358,6 +358,7 @@ LRESULT MComboBox::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
 void MComboBox::SetControlRect(CRect rect) {
     if (m_pPopup) ClosePopup();
     MControlFont::SetControlRect(rect);
+    if (!m_bTextRectSet) m_rcText = Inset(rect);
 }
 
 void MComboBox::SetControlVisible(int visible) {

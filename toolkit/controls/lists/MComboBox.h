@@ -65,7 +65,12 @@ public:
     void SetBackImage(UINT resourceId, const wchar_t* resourceType);
     void SetScrollResID(UINT vertical, UINT horizontal);
     void SetShowModeMID(int a, int b, int c, int d);
-    void SetTextRect(CRect rect) { m_rcText = rect; }
+    // Where the text goes inside the box; until one is set, the box less 3 pixels all round,
+    // following the box wherever it is placed.
+    void SetTextRect(CRect rect) {
+        m_rcText = rect;
+        m_bTextRectSet = 1;
+    }
 
     CString GetCurText() { return GetControlTitle(); }
     int GetState() const { return m_nState; }
@@ -101,6 +106,7 @@ protected:
     UINT m_uScrollV = 0;
     UINT m_uScrollH = 0;
     CRect m_rcText;
+    int m_bTextRectSet = 0;
     int m_showMode[4] = {4, 4, 35, 4};
 
 private:

@@ -63,6 +63,21 @@ TEST_F(ListPaintTest, TheComboShowsTheSkinFrameOfEachLook) {
     }
 }
 
+// Pages make their combos first and place them later: the text goes where the box is.
+TEST_F(ListPaintTest, AComboPlacedAfterItWasMadeShowsItsText) {
+    auto* combo = window.Add(new Kelvo::MComboBox(&recorder, 1, CRect(), 1, 1));
+    combo->SetImage(L"img_combobox.png", 4);
+    combo->SetTextColorEx(0xFFFFFFFF, 0xFFFFFFFF);
+    combo->AddItem(L"88888", 1, nullptr, 0xFFFFFFFF);
+    combo->SetCurSel(0);
+    combo->SetControlRect(kCombo);
+    window.PaintNow();
+    int light = 0;
+    for (int y = kCombo.top; y < kCombo.bottom; ++y)
+        for (int x = kCombo.left; x < kCombo.right - 32; ++x) light += (window.Pixel(x, y) & 0xFF) > 0xC0;
+    EXPECT_GT(light, 20) << "no text in the box";
+}
+
 TEST_F(ListPaintTest, TheGroupedComboDrawsFlatCellsWithTheArrowAtItsNaturalSize) {
     auto* combo = window.Add(new Kelvo::MComboBox2(&recorder, 1, kCombo, 1, 1));
     combo->SetImage(L"img_combobox_drop.png", 4);
