@@ -76,6 +76,9 @@ int DeviceMainDlg::OnInitDialog() {
         ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     FollowVisibility(true);
+    // The animation tick runs only while something moves (a charging gauge, a dragged
+    // slider) and the window can be seen.
+    m_pm.SetTickPeriod(kTickMs);
     // The tray icon, the interface notifications and the worker follow the first paint
     // (FinishStart), so the window shows as soon as it can.
     return result;
@@ -286,18 +289,6 @@ void DeviceMainDlg::ShowProfileName() {
 void DeviceMainDlg::FollowVisibility(bool visible) {
     m_visible = visible;
     if (m_devices && !m_shutDown) m_devices->SetQuiet(!visible);
-    UpdateAnimationTick();
-}
-
-void DeviceMainDlg::UpdateAnimationTick() {
-    const bool wanted = m_visible && m_batteryCharging && !m_shutDown;
-    if (wanted == m_tickRunning) return;
-    m_tickRunning = wanted;
-    if (wanted) {
-        SetMTimer(kTickMs);
-    } else {
-        m_pm.KillMTimer();
-    }
 }
 
 void DeviceMainDlg::Shutdown() {
@@ -308,7 +299,8 @@ void DeviceMainDlg::Shutdown() {
     if (m_post) m_post->Close();
     if (m_hotplug) m_hotplug->Unregister();
     m_tray.Remove();
-    UpdateAnimationTick();
+    m_pm.SetTickPeriod(0);
+    m_pm.KillMTimer();
 }
 
 void DeviceMainDlg::CloseMainWindow() {

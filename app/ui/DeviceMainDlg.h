@@ -86,7 +86,7 @@ public:
     const CString& PagePicture() const { return m_pagePicture; }
     // How often the busy dialog came up for a model change.
     int BusyDialogsShown() const { return m_busyShown; }
-    bool AnimationTickRunning() const { return m_tickRunning; }
+    bool AnimationTickRunning() const { return m_pm.TicksRunning(); }
     DeviceStack& Devices() { return *m_devices; }
     const TrayIcon& Tray() const { return m_tray; }
     Kelvo::MTabCtrl* Tabs();
@@ -158,10 +158,8 @@ private:
     void FinishStart();
     void Shutdown();
     UINT ShowNotice(int textId, int titleId);
-    // The animation tick runs only while the window can be seen and something animates
-    // (the battery gauge while charging); the worker polls slowly while it cannot.
+    // The worker polls slowly while the window cannot be seen.
     void FollowVisibility(bool visible);
-    void UpdateAnimationTick();
 
     MainWindowSetup m_setup;
     LanguageProfileNaming m_naming;
@@ -192,9 +190,7 @@ private:
     bool m_pagesEnabled = false;
     bool m_shutDown = false;
     bool m_started = false;
-    bool m_tickRunning = false;
     bool m_visible = false;
-    bool m_batteryCharging = false;
     int m_exitCode = 1;
     int m_busyShown = 0;
     CString m_homePicture;

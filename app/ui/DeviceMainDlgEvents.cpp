@@ -19,13 +19,11 @@ void DeviceMainDlg::OnClearMessage() { SetMessage(L"", m_rcMessage, m_layout.mes
 void DeviceMainDlg::OnBattery(int level, int state) {
     auto* battery = Control<Kelvo::BatteryCtrl>(kBatteryGauge);
     if (!battery) return;
-    m_batteryCharging = state == 1;
-    UpdateAnimationTick();
     if (state == kBatteryCleared) {
         battery->SetVisible(0);
         return;
     }
-    battery->SetBatteryInfo(level, m_batteryCharging ? 1 : 0);
+    battery->SetBatteryInfo(level, state == 1 ? 1 : 0);
     battery->SetVisible(1);
 }
 

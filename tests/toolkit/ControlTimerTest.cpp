@@ -57,6 +57,37 @@ TEST_F(ControlTimerTest, TicksArriveOnTheWindowThreadAtTheTimerCadence) {
     EXPECT_EQ(a->tickThreads.size(), ticks);  // killed: no more
 }
 
+// With a tick period set, the tick runs only while a visible control animates and the
+// window can be seen: it starts when a flag turns on or an animating control comes into
+// view, stops after the tick that finds nothing animating, and at once when hidden.
+TEST_F(ControlTimerTest, OnDemandTicksRunOnlyWhileSomethingAnimatesInAShownWindow) {
+    Kelvo::PaintManager& manager = window.Manager();
+    RecordingControl* a = Make("a", 10);
+    a->AddMTimer();
+    manager.SetTickPeriod(10);
+    EXPECT_FALSE(manager.TicksRunning()) << "nothing animates";
+    a->SetRunTimer(1);
+    EXPECT_TRUE(manager.TicksRunning());
+    window.Pump(100);
+    EXPECT_FALSE(a->tickThreads.empty());
+    a->SetRunTimer(0);
+    window.Pump(100);
+    EXPECT_FALSE(manager.TicksRunning()) << "stopped by the first tick that found nothing to move";
+
+    a->SetVisible(0);
+    a->SetRunTimer(1);
+    EXPECT_FALSE(manager.TicksRunning()) << "an animation out of view needs no tick";
+    a->SetVisible(1);
+    EXPECT_TRUE(manager.TicksRunning()) << "coming into view wakes it";
+
+    ShowWindow(window.Handle(), SW_HIDE);
+    EXPECT_FALSE(manager.TicksRunning()) << "hidden: stopped at once";
+    ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
+    EXPECT_TRUE(manager.TicksRunning()) << "shown again: the animation goes on";
+    manager.SetTickPeriod(0);
+    manager.KillMTimer();
+}
+
 // A window has one periodic tick: asking again replaces it, so the tick list never runs
 // on two timers and the one remembered is the one that runs.
 TEST_F(ControlTimerTest, ASecondTickRequestStopsTheFirst) {

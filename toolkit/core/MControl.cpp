@@ -122,6 +122,8 @@ void MControl::SetVisible(int visible, int repaint) {
     if (visible == m_bVisible) return;
     SetControlVisible(visible);
     if (repaint && m_pParent) m_pParent->OnControlUpdate(m_rcControl, 1, this);
+    // Something that animates may have come into view with it.
+    if (visible && m_pManager) m_pManager->WakeTicks();
 }
 
 void MControl::SetEnabled(int enabled) {
@@ -286,6 +288,11 @@ std::vector<MControl*> MControl::SnapshotAreas() { return Copy(m_areaLock, m_are
 
 void MControl::AddMTimer() {
     if (m_pManager) m_pManager->AddMTimer(this);
+}
+
+void MControl::SetRunTimer(int run) {
+    m_bRunTimer = run ? 1 : 0;
+    if (m_bRunTimer && m_pManager) m_pManager->WakeTicks();
 }
 
 void MControl::DeleteMTimer() {

@@ -159,10 +159,12 @@ public:
     // Destroys every child but those kept by this control.
     void RemoveAllControl();
 
-    // Ticks of the paint manager's periodic timer; they arrive while SetRunTimer(1).
+    // Ticks of the paint manager's periodic timer; they arrive while SetRunTimer(1). A
+    // control animates only while its flag is on, so a window that ticks on demand
+    // sleeps while nothing moves.
     void AddMTimer();
     void DeleteMTimer();
-    void SetRunTimer(int run) { m_bRunTimer = run ? 1 : 0; }
+    void SetRunTimer(int run);
     int IsRunTimer() const { return m_bRunTimer; }
     void SetTabStop(int tabStop) { m_bTabStop = tabStop ? 1 : 0; }
     int IsTabStop() const { return m_bTabStop; }

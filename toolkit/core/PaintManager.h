@@ -167,10 +167,18 @@ public:
     // Puts a control on the tick list once, however often it asks; it ticks while its
     // timer flag and it and its parents are visible.
     int AddMTimer(MControl* control);
+    // Ticks on demand: once a period is set, the periodic tick starts when a control on
+    // the list starts animating (its timer flag turns on, or it comes into view) while
+    // the window can be seen, and stops by itself once nothing animates or the window
+    // is hidden. A tick started with SetMTimer runs until KillMTimer, as before.
+    void SetTickPeriod(UINT milliseconds);
+    void WakeTicks();
+    bool TicksRunning() const { return m_uMTimerID != 0; }
     int DeleteTimer(MControl* control);
     using CMTimer::OnMTimer;
     // Runs one tick of the tick list; called on the window's thread.
     void OnMTimer(UINT id) override;
+    bool AnyControlAnimates();
 
     // --- images and fonts --------------------------------------------------------------------
     // A skin image by path relative to the skin folder (an absolute path is used as it
@@ -323,6 +331,8 @@ private:
     HFONT m_hMessageFont = nullptr;
     int m_nMessageFontSize = 16;
     UINT m_uMTimerID = 0;
+    UINT m_uTickPeriod = 0;      // 0: no ticks on demand
+    bool m_bTicksOnDemand = false;  // the running tick was started by WakeTicks
     ControlTimerIds m_timerIds;
     int m_bWndDrag = 1;
     int m_bTracking = 0;

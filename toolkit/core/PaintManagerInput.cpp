@@ -68,8 +68,11 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
         result = OnDestroy();
         break;
-    case WM_CREATE:
     case WM_SIZE:
+        if (wparam != SIZE_MINIMIZED) WakeTicks();
+        result = 1;
+        break;
+    case WM_CREATE:
     case WM_CHAR:
     case WM_MOUSEHOVER:
         result = 1;
@@ -96,6 +99,13 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
     case WM_TIMER:
         OnWindowTimer(static_cast<UINT>(wparam));
+        break;
+    case WM_WINDOWPOSCHANGED:
+        // Shown again (from the tray, or restored): what animates starts ticking again.
+        // Hidden (to the tray): an on-demand tick stops at once.
+        if (lparam && (reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_SHOWWINDOW)) WakeTicks();
+        if (lparam && (reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_HIDEWINDOW) && m_bTicksOnDemand)
+            KillMTimer();
         break;
     case WM_MOUSEMOVE:
         result = OnMouseMove(static_cast<UINT>(wparam), PointOf(lparam));

@@ -64,6 +64,7 @@ void PaintManager::ClearTimers() {
 UINT PaintManager::SetMTimer(UINT milliseconds) {
     // One periodic tick per window: a second one would run the tick list twice as often
     // and could never be stopped through the remembered ID.
+    m_bTicksOnDemand = false;
     const UINT previous = m_uMTimerID;
     m_uMTimerID = CMTimer::SetTimer(milliseconds, CString(), 0);
     if (previous && previous != m_uMTimerID) CMTimer::KillTimer(previous);
@@ -78,13 +79,35 @@ int PaintManager::KillMTimer(UINT id) {
 void PaintManager::KillMTimer() {
     CMTimer::KillTimer();
     m_uMTimerID = 0;
+    m_bTicksOnDemand = false;
+}
+
+void PaintManager::SetTickPeriod(UINT milliseconds) {
+    m_uTickPeriod = milliseconds;
+    WakeTicks();
+}
+
+void PaintManager::WakeTicks() {
+    if (m_uMTimerID || m_uTickPeriod == 0 || !IsLive() || !::IsWindowVisible(m_hWnd) || ::IsIconic(m_hWnd)) return;
+    if (!AnyControlAnimates()) return;
+    if (SetMTimer(m_uTickPeriod)) m_bTicksOnDemand = true;
+}
+
+bool PaintManager::AnyControlAnimates() {
+    LockGuard guard(m_tickLock);
+    return std::any_of(m_tickControls.begin(), m_tickControls.end(), [](MControl* control) {
+        return control->IsRunTimer() && control->IsVisible() && control->IsParentVisible();
+    });
 }
 
 int PaintManager::AddMTimer(MControl* control) {
     if (!control) return 0;
-    LockGuard guard(m_tickLock);
-    if (std::find(m_tickControls.begin(), m_tickControls.end(), control) != m_tickControls.end()) return 0;
-    m_tickControls.push_back(control);
+    {
+        LockGuard guard(m_tickLock);
+        if (std::find(m_tickControls.begin(), m_tickControls.end(), control) != m_tickControls.end()) return 0;
+        m_tickControls.push_back(control);
+    }
+    WakeTicks();
     return 1;
 }
 
@@ -112,6 +135,9 @@ void PaintManager::OnMTimer(UINT id) {
         }
         if (control->IsRunTimer() && control->IsVisible() && control->IsParentVisible()) control->OnTimer();
     }
+    // Nothing left to move, or nobody to see it: the tick sleeps until a control wakes it.
+    if (m_bTicksOnDemand && (!IsLive() || !::IsWindowVisible(m_hWnd) || ::IsIconic(m_hWnd) || !AnyControlAnimates()))
+        KillMTimer();
 }
 
 void PaintManager::OnWindowTimer(UINT id) {

@@ -22,7 +22,6 @@ int Scaled(int length, float scale) { return static_cast<int>(length * scale); }
 
 DPISlider::DPISlider(MObject* parent, UINT id, CRect rect, int visible, int enabled)
     : MControlFont(parent, id, rect, L"", visible, enabled, 1) {
-    m_bRunTimer = 1;
     SetControlRect(rect);
 }
 
@@ -119,6 +118,8 @@ int DPISlider::MoveThumbPos(CPoint point) {
 void DPISlider::SetState(int state) {
     if (state == m_nState) return;
     m_nState = state;
+    // Ticks follow a drag whose moves stop; at rest the slider needs none.
+    SetRunTimer(state == kDragging ? 1 : 0);
     UpdateControl(0, 0);
 }
 

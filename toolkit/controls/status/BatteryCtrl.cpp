@@ -38,7 +38,6 @@ BatteryCtrl::BatteryCtrl(MObject* parent, UINT id, CRect rect, int visible, int 
     m_nFontSize = kFontSize;
     m_nAlignment = DT_CENTER;
     m_nVAlignment = DT_VCENTER;
-    m_bRunTimer = 1;
 }
 
 BatteryCtrl::~BatteryCtrl() = default;
@@ -71,6 +70,7 @@ void BatteryCtrl::SetBatteryInfo(int level, int charging) {
     if (level == m_nLevel && charging == m_bCharging) return;
     m_nLevel = level;
     m_bCharging = charging;
+    SetRunTimer(charging ? 1 : 0);  // the fill moves only while charging
     UpdateControl(1, 0);
 }
 

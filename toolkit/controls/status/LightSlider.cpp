@@ -11,7 +11,6 @@ namespace Kelvo {
 
 LightSlider::LightSlider(MObject* parent, UINT id, CRect rect, int visible, int enabled)
     : MControlFont(parent, id, rect, L"", visible, enabled, 1) {
-    m_bRunTimer = 1;
     SetControlRect(rect);
 }
 
@@ -99,6 +98,8 @@ int LightSlider::MoveThumbPos(CPoint point) {
 void LightSlider::SetState(int state) {
     if (state == m_nState) return;
     m_nState = state;
+    // Ticks follow a drag whose moves stop; at rest the slider needs none.
+    SetRunTimer(state == kDragging ? 1 : 0);
     UpdateControl(0, 0);
 }
 

@@ -24,7 +24,6 @@ MSlider::MSlider(MObject* parent, UINT id, CRect rect, int visible, int enabled)
     m_textColor = kTextColour;
     m_nAlignment = DT_CENTER;
     m_nVAlignment = DT_VCENTER;
-    m_bRunTimer = 1;
     m_track = SliderTrackOf(rect.left, rect.right, 0);
     PlaceThumb();
 }
@@ -127,6 +126,8 @@ int MSlider::MoveThumbPos(CPoint point) {
 void MSlider::SetState(int state) {
     if (state == m_nState) return;
     m_nState = state;
+    // Ticks follow a drag whose moves stop; at rest the slider needs none.
+    SetRunTimer(state == kDragging ? 1 : 0);
     UpdateControl(0, 0);
 }
 
