@@ -46,6 +46,7 @@ int CRecordList::InsertString(int index, const wchar_t* text, int type, int valu
     {
         LockGuard guard(m_itemLock);
         const int count = RowCount();
+        if (count == 0) index = -1;  // the first row goes first, whatever was asked
         if (index < -1 || index > count) return -1;
         inserted = index == -1 ? count : index;
         m_items.insert(m_items.begin() + inserted, RecordItem{CString(text), type, value, timeStamp, CRect()});
@@ -63,10 +64,7 @@ int CRecordList::GetEventCount() {
 }
 
 int CRecordList::DeleteItem(int index) {
-    {
-        LockGuard guard(m_itemLock);
-        if (!Valid(index)) return 0;
-    }
+    if (index < 0 || index >= GetItemCount()) return 0;
     CancelEdit();
     {
         LockGuard guard(m_itemLock);

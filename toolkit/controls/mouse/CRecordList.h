@@ -21,7 +21,8 @@ public:
     const wchar_t* GetClassNameW() override;
 
     int AddString(const wchar_t* text, int type, int value, int timeStamp);
-    // Inserts before `index`; -1 or the row count appends. -1 for any other index.
+    // Inserts before `index`; -1, the row count or an empty list appends. -1 for any
+    // other index.
     int InsertString(int index, const wchar_t* text, int type, int value, int timeStamp);
     // The rows that are not delays.
     int GetEventCount();

@@ -104,6 +104,7 @@ int MacroList::SwapItem(int first, int second) {
 }
 
 int MacroList::DeleteItem(int index) {
+    if (index < 0 || index >= GetItemCount()) return 0;
     CancelEdit();
     {
         LockGuard guard(m_itemLock);

@@ -87,6 +87,8 @@ TEST_F(CRecordListTest, RowOperationsOnWorkedExamples) {
         {"the last row takes a delay's stamp", {down, delay}, [](CRecordList& l) { EXPECT_TRUE(l.UpdateDelayTime(4)); },
          {down, {1, 50, 4}}, -1},
         {"an empty list has no last row", {}, [](CRecordList& l) { EXPECT_FALSE(l.UpdateDelayTime(4)); }, {}, -1},
+        {"an empty list takes a row at any index", {},
+         [](CRecordList& l) { EXPECT_EQ(l.InsertString(3, L"x", 2, 65, 1), 0); }, {down}, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
