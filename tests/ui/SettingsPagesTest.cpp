@@ -154,8 +154,9 @@ protected:
     // Chooses entry `row` of drop-down `id` as the user does.
     void Choose(UINT id, int row) {
         auto* combo = Get<Kelvo::MComboBox>(id);
+        ASSERT_NE(combo, nullptr);
         Click(combo->GetRect().CenterPoint());
-        ASSERT_TRUE(combo->IsPopupOpen());
+        ASSERT_TRUE(combo->IsPopupOpen() && combo->GetPopup());
         RECT rect{};
         GetWindowRect(combo->GetPopup()->GetSafeHwnd(), &rect);
         const int y = rect.top + 6 + Kelvo::MComboBox::kRowHeight * row + Kelvo::MComboBox::kRowHeight / 2;
@@ -393,7 +394,9 @@ TEST_F(SettingsPagesTest, TurningTheLeftLockOffAsksAndNoLeavesItOn) {
         uitest::ModalGuard guard(L"MessageBox");
         if (step.answer) AnswerNextMessage(*step.answer);
         ClickControl(step.radio);
-        if (step.answer) EXPECT_EQ(Message(), Shipped(1033, 575));
+        if (step.answer) {
+            EXPECT_EQ(Message(), Shipped(1033, 575));
+        }
         EXPECT_FALSE(guard.Fired());
         EXPECT_EQ(Get<Kelvo::CRadioButton>(296)->GetCheck(), step.lock);
         EXPECT_EQ(Get<Kelvo::CRadioButton>(297)->GetCheck(), 1 - step.lock);
