@@ -118,6 +118,7 @@ private:
     int ConnectionMode() const override;
     int HighestRateCode() const override;
     bool Queue(int taskNumber) override;
+    bool Queue(DeviceTask task) override;
     void FactoryReset() override;
     UINT Ask(int titleId, int messageId, int type) override;
     const CString& FontName() const override { return m_strFont; }

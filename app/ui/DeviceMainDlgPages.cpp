@@ -15,9 +15,12 @@ int DeviceMainDlg::ConnectionMode() const { return m_devices->Worker().ReportedW
 
 int DeviceMainDlg::HighestRateCode() const { return m_devices->Worker().ReportedHighestRate(); }
 
-bool DeviceMainDlg::Queue(int taskNumber) {
+bool DeviceMainDlg::Queue(int taskNumber) { return Queue(DeviceTask{taskNumber, m_nCurProfile}); }
+
+bool DeviceMainDlg::Queue(DeviceTask task) {
     if (m_shutDown) return false;
-    return m_devices->Worker().Queue(DeviceTask{taskNumber, m_nCurProfile});
+    if (task.profile == 0) task.profile = m_nCurProfile;
+    return m_devices->Worker().Queue(task);
 }
 
 void DeviceMainDlg::FactoryReset() {

@@ -1,11 +1,15 @@
 #include "MainWindowPageList.h"
 
 #include "PerformancePage.h"
+#include "PointerSettingsBlock.h"
+#include "ProgramSettingsPage.h"
 
 std::vector<std::unique_ptr<MainWindowPage>> MakeMainWindowPages(PageControls& controls) {
     std::vector<std::unique_ptr<MainWindowPage>> pages;
     // The performance page, with the device settings of the settings page.
     pages.push_back(std::make_unique<PerformancePage>(controls));
     // The settings page's Windows pointer block, and the program settings page.
+    pages.push_back(std::make_unique<PointerSettingsBlock>(controls));
+    pages.push_back(std::make_unique<ProgramSettingsPage>(controls));
     return pages;
 }

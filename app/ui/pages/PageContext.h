@@ -30,6 +30,9 @@ public:
     virtual int HighestRateCode() const = 0;
     // Queues a device task for the current profile; false when it was not queued.
     virtual bool Queue(int taskNumber) = 0;
+    // The same with what the task concerns (a button, a lighting mode, a restore mask);
+    // a profile of 0 is the current one.
+    virtual bool Queue(DeviceTask task) = 0;
     // The factory reset: one worker task that resets the mouse, empties and refills the
     // store and reads the mouse again, with the busy dialog up until that read ends.
     virtual void FactoryReset() = 0;
