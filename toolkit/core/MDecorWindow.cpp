@@ -70,7 +70,10 @@ void MDecorWindow::CloseWindow() { PostMessageW(WM_CLOSE, 0, 0); }
 LRESULT MDecorWindow::OnCreate(CREATESTRUCTW*) {
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE));
     ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>((style & kStyleKeep) | kStyleAdd));
-    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(kDecorExStyle));
+    // Layered, never activated, and click-through when made so (a balloon must not take
+    // the pointer from the controls it lies over, or their hover would end under it).
+    const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
+    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(kDecorExStyle | (exStyle & WS_EX_TRANSPARENT)));
     return 0;
 }
 
@@ -100,6 +103,10 @@ LRESULT MDecorWindow::OnNcPaint() { return 0; }
 LRESULT MDecorWindow::OnClose() { return 0; }
 LRESULT MDecorWindow::PostNcDestroy() { return 0; }
 LRESULT MDecorWindow::OnDestroy() { return 0; }
+
+std::uint32_t MDecorWindow::GetPixel(int x, int y) const { return m_picture.PixelAt(x, y); }
+
+CSize MDecorWindow::GetPictureSize() const { return CSize(m_picture.Width(), m_picture.Height()); }
 
 std::unique_ptr<Gdiplus::Bitmap> MDecorWindow::BeginPicture(int width, int height) {
     if (!m_picture.Ensure(nullptr, width, height)) return nullptr;

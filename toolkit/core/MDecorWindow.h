@@ -62,8 +62,8 @@ public:
 
     // A pixel of the picture last put on screen, 0xAARRGGBB premultiplied (client
     // coordinates); 0 before the first paint or outside the picture.
-    std::uint32_t GetPixel(int x, int y) const { return m_picture.PixelAt(x, y); }
-    CSize GetPictureSize() const { return CSize(m_picture.Width(), m_picture.Height()); }
+    std::uint32_t GetPixel(int x, int y) const;
+    CSize GetPictureSize() const;
 
 protected:
     // A fresh, fully transparent picture of that size to draw into through GDI+

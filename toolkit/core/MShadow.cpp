@@ -256,6 +256,8 @@ void MShadow::SetShadowCorner(RECT corners) {
     UpdateIfShown();
 }
 
+void MShadow::ShowShadow(int show) { m_bShow = show ? 1 : 0; }
+
 void MShadow::DisableShadow(int disable) {
     m_bDisabled = disable ? 1 : 0;
     if (m_bDisabled) {

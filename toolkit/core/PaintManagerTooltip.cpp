@@ -102,8 +102,9 @@ MAirBladder* PaintManager::EnsureAirBladder() {
         m_pAirBladder->LoadArrowTImage(L"img_tip_arrow_top.png");
     }
     // Made hidden and never activated: the window keeps the focus while its balloon shows.
+    // The pointer passes through it to the controls it covers.
     constexpr DWORD kStyle = 0x96000080 & ~WS_VISIBLE;
-    constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE;
+    constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
     if (!m_pAirBladder->Create(m_hWnd, L"AirBladder Window", kStyle, kExStyle, CRect())) return nullptr;
     return m_pAirBladder;
 }
