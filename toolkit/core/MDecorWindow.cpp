@@ -21,7 +21,14 @@ bool IsShowCommand(int command) { return command != SW_HIDE && command != SW_MIN
 MDecorWindow::~MDecorWindow() = default;
 
 BOOL MDecorWindow::ShowWindow(int command) {
-    return MWindow::ShowWindow(IsShowCommand(command) ? SW_SHOWNOACTIVATE : command);
+    if (!IsShowCommand(command)) return MWindow::ShowWindow(command);
+    if (!m_hWnd) return FALSE;
+    const BOOL wasVisible = ::IsWindowVisible(m_hWnd);
+    // On top of its owner and whatever else the owner owns, without activation.
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // Some systems drop what a hidden layered window was given: it is given again.
+    if (!wasVisible) PresentPicture();
+    return wasVisible;
 }
 
 LRESULT MDecorWindow::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
