@@ -66,6 +66,13 @@ TEST(BalloonTest, TwoLinesAreTwiceAsTallAsOne) {
 
 class Dialog : public Kelvo::MDialog {};
 
+// `upper` comes before `lower` going down the z-order.
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND next = ::GetWindow(upper, GW_HWNDNEXT); next; next = ::GetWindow(next, GW_HWNDNEXT))
+        if (next == lower) return true;
+    return false;
+}
+
 TEST(BalloonTest, TheOwnerStaysActiveAndKeepsTheKeyboardWhileItsBalloonShows) {
     // Through the paint manager (buttons) and through a dialog.
     harness::TestWindow window;
@@ -74,6 +81,7 @@ TEST(BalloonTest, TheOwnerStaysActiveAndKeepsTheKeyboardWhileItsBalloonShows) {
     window.Manager().ShowAirBladder(1, 7);
     HWND balloon = window.Manager().GetAirBladder()->GetSafeHwnd();
     EXPECT_TRUE(::IsWindowVisible(balloon));
+    EXPECT_TRUE(IsAbove(balloon, window.Handle()));
     EXPECT_TRUE(::GetWindowLongPtrW(balloon, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
     EXPECT_EQ(::GetActiveWindow(), window.Handle());
     EXPECT_EQ(::GetFocus(), window.Handle());
