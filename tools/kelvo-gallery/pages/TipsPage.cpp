@@ -66,6 +66,7 @@ public:
         if (auto* help = dialog.GetControl(kHelp)) {
             POINT centre{help->GetRect().CenterPoint().x, help->GetRect().CenterPoint().y};
             ::ClientToScreen(dialog.GetSafeHwnd(), &centre);
+            ::GetCursorPos(&m_cursorBefore);
             ::SetCursorPos(centre.x, centre.y);
             help->OnControlMouseMove(0, help->GetRect().CenterPoint());
         }
@@ -79,6 +80,8 @@ public:
     }
 
     void AfterScreenshot(Kelvo::MDialog& dialog) override {
+        // The pointer goes back, so that it rests on nothing of a later run's pages.
+        ::SetCursorPos(m_cursorBefore.x, m_cursorBefore.y);
         if (auto* help = dialog.GetControl(kHelp)) help->OnControlMouseMove(0, CPoint(-1, -1));
     }
 
@@ -130,6 +133,7 @@ private:
     CRect m_area;
     UINT m_nextCaption = kFirstCaption;
     std::unique_ptr<ShadowedPanel> m_panel;
+    POINT m_cursorBefore{0, 0};
 };
 
 }  // namespace
