@@ -18,6 +18,13 @@ CPoint MDialog::GetAirBladderPoint(MControl* control, int type) {
     return CPoint(point.x, point.y);
 }
 
+int MDialog::SetAirBladderMsg(const wchar_t* text, POINT point, AIRBLADDER_TYPE type) {
+    if (point.x == 0 || point.y == 0) return 0;
+    const int result = m_pm.SetAirBladderMsg(text, point, type, AIRBLADDER_MODE_BELOW);
+    m_pm.ShowAirBladder(1, 0);
+    return result;
+}
+
 void MDialog::OnMinimize() { ShowWindow(SW_MINIMIZE); }
 
 void MDialog::OnMaximize() { ShowWindow(m_hWnd && ::IsZoomed(m_hWnd) ? SW_RESTORE : SW_MAXIMIZE); }

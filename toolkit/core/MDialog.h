@@ -43,6 +43,22 @@ public:
     void SetWindowMinSize(int width, int height) { m_pm.SetWindowMixSize(width, height); }
     void SetWindowMaxSize(int width, int height) { m_pm.SetWindowMaxSize(width, height); }
 
+    // A balloon below `point` (screen), shown without taking the focus from this window;
+    // 0 when either coordinate is 0.
+    int SetAirBladderMsg(const wchar_t* text, POINT point, AIRBLADDER_TYPE type);
+
+    // The drop shadow (see PaintManager).
+    void CreateShadow(int show, bool force) { m_pm.CreateShadow(show, force); }
+    int SetSize(int size) { return m_pm.SetSize(size); }
+    int SetSharpness(unsigned sharpness) { return m_pm.SetSharpness(sharpness); }
+    int SetDarkness(unsigned darkness) { return m_pm.SetDarkness(darkness); }
+    int SetPosition(int x, int y) { return m_pm.SetPosition(x, y); }
+    int SetShadowColor(COLORREF colour) { return m_pm.SetShadowColor(colour); }
+    void SetShadowImage(const wchar_t* path, CRect corners) { m_pm.SetShadowImage(path, corners); }
+    void SetShadowImage(UINT resourceId, CRect corners) { m_pm.SetShadowImage(resourceId, corners); }
+    void SetShadowShow(int show) { m_pm.SetShadowShow(show); }
+    void DisableShadow(int disable) { m_pm.DisableShadow(disable); }
+
     // Close the window with a result (the private close request).
     void DoOK();
     void DoCancel();

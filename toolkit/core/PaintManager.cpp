@@ -33,6 +33,7 @@ PaintManager::~PaintManager() {
     // not freed by DestroyData, which acts only on an initialised manager.
     delete m_pBkImage;
     m_pBkImage = nullptr;
+    DestroyAirBladder();
     ControlRetirement::ForgetManager(this);
 }
 
@@ -80,6 +81,7 @@ void PaintManager::DestroyData() {
     ClearTimers();
     if (m_registered) RevokeTarget();
     ClearTooltip();
+    DestroyAirBladder();
     if (m_hToolTip && ::IsWindow(m_hToolTip)) ::DestroyWindow(m_hToolTip);
     m_hToolTip = nullptr;
     ClearDragSource();

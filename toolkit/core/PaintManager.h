@@ -33,12 +33,34 @@
 #include "Geometry.h"
 #include "KelvoApi.h"
 #include "Lock.h"
+#include "MShadow.h"
 #include "WheelSteps.h"
 
 namespace Kelvo {
 
 class MControl;
 class MWindow;
+class MAirBladder;
+
+// The kinds of balloon: type 4 stays until hidden, every other type hides itself after
+// 5 seconds; buttons use type 5.
+enum AIRBLADDER_TYPE : int {
+    AIRBLADDER_TYPE_TIMED = 0,
+    AIRBLADDER_TYPE_STAY = 4,
+    AIRBLADDER_TYPE_BUTTON = 5,
+};
+
+// Where a balloon lies against its point: none; to the right of it (below the point);
+// to the left of it; below it; centred above it; mode 5 keeps the balloon when it loses
+// the keyboard focus (it has no placement of its own).
+enum AIRBLADDER_MODE : int {
+    AIRBLADDER_MODE_NONE = 0,
+    AIRBLADDER_MODE_RIGHT = 1,
+    AIRBLADDER_MODE_LEFT = 2,
+    AIRBLADDER_MODE_BELOW = 3,
+    AIRBLADDER_MODE_ABOVE = 4,
+    AIRBLADDER_MODE_KEEP = 5,
+};
 
 // One cached skin image: the image (owned by the cache, shared by every control that
 // asked for the same file), the width of one of `frames` frames, and the image height.
@@ -204,26 +226,36 @@ public:
     void SetTooltipCtrlID(int id) { m_nTooltipCtrlID = id; }
     int GetTooltipCtrlID() const { return m_nTooltipCtrlID; }
 
-    // --- balloon tips of buttons --------------------------------------------------------------
-    // The balloon a button with balloon help shows: its text, the screen point it points
-    // at, its type and anchor mode, the ID of the control that owns it and whether it shows.
-    // Until the toolkit has a balloon window of its own, a shown balloon appears through
-    // the window's tooltip at the anchor.
-    struct AirBladder {
-        CString text;
-        CPoint point;
-        int type = 0;
-        int mode = 0;
-        int ownerId = 0;
-        int shown = 0;
-        int made = 0;  // set by the first SetAirBladderMsg
-    };
-    // Stores what the balloon shows; 1.
-    int SetAirBladderMsg(const wchar_t* text, POINT point, int type, int mode);
+    // --- balloon tips -------------------------------------------------------------------------
+    // The window's balloon (made by the first SetAirBladderMsg, then reused) is placed and
+    // painted at once; it shows only through ShowAirBladder and never takes activation.
+    // 1 (0 when the balloon window cannot be made).
+    int SetAirBladderMsg(const wchar_t* text, POINT point, AIRBLADDER_TYPE type, AIRBLADDER_MODE mode);
     // 0 before any SetAirBladderMsg. A non-zero owner ID asking to show becomes the owner;
     // a request to hide from another non-zero ID than the owner is ignored (0).
     int ShowAirBladder(int show, int ownerId);
-    const AirBladder& GetAirBladder() const { return m_airBladder; }
+    // Null before the first SetAirBladderMsg.
+    MAirBladder* GetAirBladder() const { return m_pAirBladder; }
+    int GetAirBladderOwner() const { return m_nAirBladderOwner; }
+    bool IsAirBladderShown() const;
+
+    // --- drop shadow ---------------------------------------------------------------------------
+    // Registers the shadow's window class (once per process unless `force`), stores the
+    // show flag and makes the shadow of this window.
+    void CreateShadow(int show, bool force);
+    // Each setter returns 0 for a value out of its range and keeps the old one.
+    int SetSize(int size) { return m_shadow.SetSize(size); }                 // -35 ... 35
+    int SetSharpness(unsigned sharpness) { return m_shadow.SetSharpness(sharpness); }  // 0 ... 35
+    int SetDarkness(unsigned darkness) { return m_shadow.SetDarkness(darkness); }      // 0 ... 255
+    int SetPosition(int x, int y) { return m_shadow.SetPosition(x, y); }     // both -35 ... 35
+    int SetShadowColor(COLORREF colour) { return m_shadow.SetColor(colour); }  // colour reference
+    // Image mode: a nine-grid picture from the skin folder or a "PNG" resource around the
+    // window; the corners are kept when all four are >= 0.
+    void SetShadowImage(const wchar_t* path, CRect corners);
+    void SetShadowImage(UINT resourceId, CRect corners);
+    void SetShadowShow(int show) { m_shadow.ShowShadow(show); }
+    void DisableShadow(int disable) { m_shadow.DisableShadow(disable); }
+    MShadow& GetShadow() { return m_shadow; }
 
     // --- caret of edit controls ----------------------------------------------------------------
     int CreateCaret(HBITMAP bitmap, int width, int height);
@@ -302,6 +334,10 @@ private:
 
     // tooltip
     bool EnsureTooltip();
+    // balloon: made on first use; follows this window's moves, hides with it, goes with it
+    MAirBladder* EnsureAirBladder();
+    void FollowOwnerWindow(UINT msg, WPARAM wparam, LPARAM lparam);
+    void DestroyAirBladder();
 
     MWindow* m_pWindow;
     int m_bInit = 0;
@@ -346,7 +382,10 @@ private:
     MControl* m_pTooltipOwner = nullptr;
     HWND m_hToolTip = nullptr;
     CString m_strTooltipText;
-    AirBladder m_airBladder;
+    MAirBladder* m_pAirBladder = nullptr;  // owned
+    int m_nAirBladderOwner = 0;
+    CRect m_rcAirBladderOwner;             // the window's rectangle the balloon was placed against
+    MShadow m_shadow;
     Lock m_areaLock;
     std::vector<MControl*> m_areas;
     Lock m_controlLock;

@@ -46,6 +46,7 @@ bool IsRelayedToTooltip(UINT msg) {
 LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     ControlRetirement::Scope scope;
     if (msg == CMTimer::GetTickMessage()) return OnTickMessage(wparam, lparam);
+    FollowOwnerWindow(msg, wparam, lparam);
 
     // Controls see raw messages first; the window's own teardown is never theirs to stop.
     if (msg != WM_DESTROY && msg != WM_NCDESTROY) {

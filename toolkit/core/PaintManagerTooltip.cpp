@@ -1,8 +1,9 @@
-// The window's one tooltip, and the text caret that edit controls draw through the
-// paint manager.
+// The window's one tooltip, its balloon tip and drop shadow, and the text caret that
+// edit controls draw through the paint manager.
 #include <windows.h>
 #include <commctrl.h>
 
+#include "MAirBladder.h"
 #include "MControl.h"
 #include "Manager.h"
 #include "PaintManager.h"
@@ -90,34 +91,83 @@ void PaintManager::ClearTooltip() {
 
 // --- balloon tips -------------------------------------------------------------------------
 
-int PaintManager::SetAirBladderMsg(const wchar_t* text, POINT point, int type, int mode) {
-    m_airBladder.text = CString(text);
-    m_airBladder.point = CPoint(point.x, point.y);
-    m_airBladder.type = type;
-    m_airBladder.mode = mode;
-    m_airBladder.made = 1;
-    if (m_airBladder.shown) ShowAirBladder(1, 0);
-    return 1;
+MAirBladder* PaintManager::EnsureAirBladder() {
+    if (m_pAirBladder && m_pAirBladder->GetSafeHwnd()) return m_pAirBladder;
+    if (!IsLive()) return nullptr;
+    if (!m_pAirBladder) {
+        m_pAirBladder = new MAirBladder();
+        m_pAirBladder->LoadBKImage(L"img_tip_bk.png");
+        m_pAirBladder->LoadArrowLImage(L"img_tip_arrow_left.png");
+        m_pAirBladder->LoadArrowRImage(L"img_tip_arrow_right.png");
+        m_pAirBladder->LoadArrowTImage(L"img_tip_arrow_top.png");
+    }
+    // Made hidden and never activated: the window keeps the focus while its balloon shows.
+    // The pointer passes through it to the controls it covers.
+    constexpr DWORD kStyle = 0x96000080 & ~WS_VISIBLE;
+    constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
+    if (!m_pAirBladder->Create(m_hWnd, L"AirBladder Window", kStyle, kExStyle, CRect())) return nullptr;
+    return m_pAirBladder;
+}
+
+int PaintManager::SetAirBladderMsg(const wchar_t* text, POINT point, AIRBLADDER_TYPE type, AIRBLADDER_MODE mode) {
+    MAirBladder* balloon = EnsureAirBladder();
+    if (!balloon) return 0;
+    GetWindowRect(m_rcAirBladderOwner);
+    return balloon->SetAirBladderMsg(text, point, type, mode);
 }
 
 int PaintManager::ShowAirBladder(int show, int ownerId) {
-    if (!m_airBladder.made) return 0;
+    if (!m_pAirBladder || !m_pAirBladder->GetSafeHwnd()) return 0;
     if (ownerId != 0) {
         if (show)
-            m_airBladder.ownerId = ownerId;
-        else if (ownerId != m_airBladder.ownerId)
+            m_nAirBladderOwner = ownerId;
+        else if (ownerId != m_nAirBladderOwner)
             return 0;
     }
-    m_airBladder.shown = show ? 1 : 0;
-    if (!show) {
-        SetTooltip(nullptr, CRect(), nullptr);
-        return 1;
-    }
-    POINT client{m_airBladder.point.x, m_airBladder.point.y};
-    if (IsLive()) ::ScreenToClient(m_hWnd, &client);
-    constexpr int kReach = 12;  // the tip shows while the pointer is this near the anchor
-    SetTooltip(m_airBladder.text, CRect(client.x - kReach, client.y - kReach, client.x + kReach, client.y + kReach));
+    m_pAirBladder->ShowWindow(show ? SW_SHOWNOACTIVATE : SW_HIDE);
     return 1;
+}
+
+bool PaintManager::IsAirBladderShown() const {
+    return m_pAirBladder && m_pAirBladder->IsWindowVisible();
+}
+
+void PaintManager::FollowOwnerWindow(UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (!m_pAirBladder || !m_pAirBladder->GetSafeHwnd()) return;
+    if (msg == WM_SHOWWINDOW && !wparam) {
+        m_pAirBladder->ShowWindow(SW_HIDE);
+    } else if (msg == WM_WINDOWPOSCHANGED) {
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lparam);
+        if (position->flags & SWP_HIDEWINDOW) m_pAirBladder->ShowWindow(SW_HIDE);
+        CRect now;
+        GetWindowRect(now);
+        m_pAirBladder->MoveWithOwner(now.left - m_rcAirBladderOwner.left, now.top - m_rcAirBladderOwner.top);
+        m_rcAirBladderOwner = now;
+    }
+}
+
+void PaintManager::DestroyAirBladder() {
+    delete m_pAirBladder;  // destroys its window when the owner's teardown has not yet
+    m_pAirBladder = nullptr;
+    m_nAirBladderOwner = 0;
+}
+
+// --- drop shadow ------------------------------------------------------------------------------
+
+void PaintManager::CreateShadow(int show, bool force) {
+    MShadow::Initialize(Manager::GetInstance(), force);
+    m_shadow.ShowShadow(show);
+    m_shadow.Create(this);
+}
+
+void PaintManager::SetShadowImage(const wchar_t* path, CRect corners) {
+    m_shadow.SetShadowCorner(RECT{corners.left, corners.top, corners.right, corners.bottom});
+    m_shadow.SetImage(path);
+}
+
+void PaintManager::SetShadowImage(UINT resourceId, CRect corners) {
+    m_shadow.SetShadowCorner(RECT{corners.left, corners.top, corners.right, corners.bottom});
+    m_shadow.SetImage(resourceId);
 }
 
 // --- caret --------------------------------------------------------------------------------

@@ -6,8 +6,8 @@ namespace Kelvo {
 
 namespace {
 
-constexpr int kButtonBalloon = 5;
-constexpr int kAnchorRight = 1;
+constexpr AIRBLADDER_TYPE kButtonBalloon = AIRBLADDER_TYPE_BUTTON;
+constexpr AIRBLADDER_MODE kAnchorRight = AIRBLADDER_MODE_RIGHT;
 constexpr int kAnchorIndent = 20;
 
 }  // namespace
@@ -48,7 +48,7 @@ int CHelpButton::OnControlMouseMove(UINT, CPoint point) {
         if (HWND window = m_pManager->GetPaintWnd()) ::ClientToScreen(window, &anchor);
         m_pManager->SetAirBladderMsg(title, anchor, kButtonBalloon, kAnchorRight);
         m_pManager->ShowAirBladder(1, id);
-    } else if (id == 0 || m_pManager->GetAirBladder().ownerId == id) {
+    } else if (id == 0 || m_pManager->GetAirBladderOwner() == id) {
         m_pManager->ShowAirBladder(0, id);
     }
     return 1;

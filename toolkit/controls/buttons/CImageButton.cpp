@@ -6,7 +6,7 @@ namespace Kelvo {
 
 namespace {
 
-constexpr int kButtonBalloon = 5;
+constexpr AIRBLADDER_TYPE kButtonBalloon = AIRBLADDER_TYPE_BUTTON;
 
 }  // namespace
 

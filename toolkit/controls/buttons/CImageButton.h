@@ -2,15 +2,9 @@
 // A push button whose skin frames keep their natural size, with an optional balloon that
 // shows the title beside the button while the pointer is over it.
 #include "MButton.h"
+#include "PaintManager.h"
 
 namespace Kelvo {
-
-// Where a button's balloon points: no balloon, the button's right edge, its left edge.
-enum AIRBLADDER_MODE : int {
-    AIRBLADDER_MODE_NONE = 0,
-    AIRBLADDER_MODE_RIGHT = 1,
-    AIRBLADDER_MODE_LEFT = 2,
-};
 
 class KELVO_API CImageButton : public MButton {
 public:
@@ -21,6 +15,7 @@ public:
     int OnControlLButtonDown(UINT flags, CPoint point) override;
     int OnControlLButtonUp(UINT flags, CPoint point) override;
 
+    // No balloon, a balloon pointing at the button's right edge, or at its left edge.
     void SetAlrBladderMode(AIRBLADDER_MODE mode) { m_nBalloonMode = mode; }
     AIRBLADDER_MODE GetAlrBladderMode() const { return m_nBalloonMode; }
 

@@ -7,6 +7,7 @@
 #include "CHelpButton.h"
 #include "CImageButton.h"
 #include "InputDriver.h"
+#include "MAirBladder.h"
 
 namespace {
 
@@ -31,21 +32,22 @@ TEST(ButtonBalloonTest, ImageButtonsPointTheirBalloonAtTheEdgeOfTheirMode) {
         auto* button = window.Add(new Kelvo::CImageButton(&window, 44, CRect(20, 20, 120, 60), c.title, 1, 1));
         button->SetAlrBladderMode(c.mode);
         input.MoveTo(CPoint(70, 40));
-        const Kelvo::PaintManager::AirBladder& balloon = window.Manager().GetAirBladder();
-        EXPECT_EQ(balloon.shown, c.shows ? 1 : 0);
+        Kelvo::PaintManager& manager = window.Manager();
+        EXPECT_EQ(manager.IsAirBladderShown(), c.shows);
         if (!c.shows) continue;
+        const Kelvo::MAirBladder& balloon = *manager.GetAirBladder();
         const POINT screen = window.ToScreen(c.anchor);
-        EXPECT_EQ(balloon.point, CPoint(screen.x, screen.y));
-        EXPECT_EQ(balloon.text, CString(c.title));
-        EXPECT_EQ(balloon.type, 5);
-        EXPECT_EQ(balloon.mode, static_cast<int>(c.mode));
-        EXPECT_EQ(balloon.ownerId, 44);
+        EXPECT_EQ(balloon.GetPoint(), CPoint(screen.x, screen.y));
+        EXPECT_EQ(balloon.GetText(), CString(c.title));
+        EXPECT_EQ(balloon.GetType(), 5);
+        EXPECT_EQ(balloon.GetMode(), c.mode);
+        EXPECT_EQ(manager.GetAirBladderOwner(), 44);
         input.LeftDown();  // pressed is not hover: hidden
-        EXPECT_EQ(balloon.shown, 0);
+        EXPECT_FALSE(manager.IsAirBladderShown());
         input.LeftUp();
-        EXPECT_EQ(balloon.shown, 1);
+        EXPECT_TRUE(manager.IsAirBladderShown());
         input.MoveTo(CPoint(200, 200));
-        EXPECT_EQ(balloon.shown, 0);
+        EXPECT_FALSE(manager.IsAirBladderShown());
     }
 }
 
@@ -54,27 +56,28 @@ TEST(ButtonBalloonTest, TheHelpIconShowsItsTitleWhileThePointerIsInside) {
     harness::InputDriver input{window};
     auto* help = window.Add(new Kelvo::CHelpButton(&window, 83, CRect(50, 30, 70, 50), L"What this does", 1, 1));
     auto* other = window.Add(new Kelvo::CHelpButton(&window, 84, CRect(150, 30, 170, 50), L"Something else", 1, 1));
-    const Kelvo::PaintManager::AirBladder& balloon = window.Manager().GetAirBladder();
+    Kelvo::PaintManager& manager = window.Manager();
     input.MoveTo(CPoint(60, 40));
-    ASSERT_EQ(balloon.shown, 1);
+    ASSERT_TRUE(manager.IsAirBladderShown());
+    const Kelvo::MAirBladder& balloon = *manager.GetAirBladder();
     const POINT anchor = window.ToScreen(CPoint(70, 30));
-    EXPECT_EQ(balloon.point, CPoint(anchor.x, anchor.y));
-    EXPECT_EQ(balloon.text, CString(L"What this does"));
-    EXPECT_EQ(balloon.type, 5);
-    EXPECT_EQ(balloon.mode, 1);
-    EXPECT_EQ(balloon.ownerId, 83);
+    EXPECT_EQ(balloon.GetPoint(), CPoint(anchor.x, anchor.y));
+    EXPECT_EQ(balloon.GetText(), CString(L"What this does"));
+    EXPECT_EQ(balloon.GetType(), 5);
+    EXPECT_EQ(balloon.GetMode(), 1);
+    EXPECT_EQ(manager.GetAirBladderOwner(), 83);
     // Straight onto the other icon: it takes the balloon over, and the first leaving does
     // not hide it.
     input.MoveTo(CPoint(160, 40));
-    EXPECT_EQ(balloon.shown, 1);
-    EXPECT_EQ(balloon.ownerId, 84);
-    EXPECT_EQ(balloon.text, CString(L"Something else"));
+    EXPECT_TRUE(manager.IsAirBladderShown());
+    EXPECT_EQ(manager.GetAirBladderOwner(), 84);
+    EXPECT_EQ(balloon.GetText(), CString(L"Something else"));
     input.MoveTo(CPoint(250, 200));
-    EXPECT_EQ(balloon.shown, 0);
+    EXPECT_FALSE(manager.IsAirBladderShown());
     // Disabled, it shows nothing.
     help->SetEnabled(0);
     input.MoveTo(CPoint(60, 40));
-    EXPECT_EQ(balloon.shown, 0);
+    EXPECT_FALSE(manager.IsAirBladderShown());
     (void)other;
     EXPECT_TRUE(window.notifications.empty());
 }
