@@ -213,6 +213,81 @@ TEST_F(PerformancePageTest, DeviceSettingsAreStoredSentAndShownAfterARead) {
     EXPECT_EQ(liftOffHigh->GetCheck(), 0);
 }
 
+// The rest of the settings page's controls on the output dialect, and the rate restore.
+TEST_F(PerformancePageTest, SensorSleepAngleAndRateRestore) {
+    ASSERT_NO_FATAL_FAILURE(OpenOn(kR3, kSettingsTab));
+    auto* first = Get<Kelvo::CCheckButton>(228);  // the first box of the three
+    SettingsDatabase& store = m_window->Devices().Store();
+    store.SetConfigValue(m_window->CurrentProfile(), CString(L"sensor_flag"), 33);  // bits no box shows
+    ReadAgain();
+    const int before = StoredValue(L"sensor_flag");
+    ClickControl(first);
+    EXPECT_EQ(StoredValue(L"sensor_flag"), before ^ 4) << "the first box owns bit 4 alone";
+    EXPECT_TRUE(MouseHas([&](const sim::ProfileMemory& m) { return m.sensorFlags == (before ^ 4); }));
+
+    auto* sleep = Get<Kelvo::MComboBox>(245);
+    ASSERT_TRUE(sleep->IsVisible()) << "the output dialect has a sleep time";
+    ClickControl(sleep);
+    ASSERT_TRUE(sleep->IsPopupOpen());
+    RECT popup{};
+    GetWindowRect(sleep->GetPopup()->GetSafeHwnd(), &popup);
+    wintest::Click(POINT{(popup.left + popup.right) / 2, popup.top + 6 + Kelvo::MComboBox::kRowHeight * 2 +
+                                                           Kelvo::MComboBox::kRowHeight / 2});
+    wintest::Pump(200);
+    EXPECT_EQ(StoredValue(L"sleep_light"), 10) << "the third entry, 10 minutes";
+    EXPECT_TRUE(MouseHas([](const sim::ProfileMemory& m) { return m.sleepTime == 10; }));
+
+    auto* snapping = Get<Kelvo::MControl>(269);
+    const int switchBefore = StoredValue(L"angle_tunability_switch");
+    ClickControl(snapping);
+    EXPECT_EQ(StoredValue(L"angle_tunability_switch"), switchBefore == 1 ? 0 : 1);
+    EXPECT_EQ(StoredValue(L"angle_tunability"), 0);
+
+    Click(TabCentre(kPerformanceTab));
+    ClickControl(Get<Kelvo::MControl>(134));  // 4000 Hz
+    ASSERT_EQ(StoredValue(L"report_rate"), 4);
+    AnswerNextBox(kYes);
+    ClickControl(Get<Kelvo::MControl>(128));
+    EXPECT_EQ(StoredValue(L"report_rate"), 2) << "1000 Hz in the output dialect's coding";
+    EXPECT_EQ(Get<Kelvo::ColorButtonEx>(132)->GetCheck(), 1);
+    EXPECT_TRUE(MouseHas([](const sim::ProfileMemory& m) { return m.rateCode == 2; }));
+}
+
+// The second chip family: the rates the mouse says it offers (all six here, 8000 Hz in a
+// second row), its own rate coding, and sliders up to 30000.
+TEST_F(PerformancePageTest, SecondFamilyRatesAndRange) {
+    ASSERT_NO_FATAL_FAILURE(OpenOn(kN2, kPerformanceTab));
+    EXPECT_TRUE(wintest::PumpUntil([&] { return Get<Kelvo::MControl>(135)->IsVisible() != 0; }, kPatienceMs));
+    EXPECT_GT(Get<Kelvo::MControl>(135)->GetRect().top, Get<Kelvo::MControl>(134)->GetRect().top);
+    EXPECT_EQ(Get<Kelvo::DPISlider>(119)->GetMaxProgress(), 300);
+    ClickControl(Get<Kelvo::MControl>(133));  // 2000 Hz: code 4 in this family
+    EXPECT_EQ(StoredValue(L"report_rate"), 4);
+    EXPECT_TRUE(wintest::PumpUntil(
+        [&] {
+            const sim::MouseMemory& m = *sim::Memory("n2");
+            return m.nodic.profiles[static_cast<std::size_t>(m.currentProfile)].system[8 - 4] == 4;
+        },
+        kPatienceMs));
+    EXPECT_EQ(Get<Kelvo::CRadioButton>(238)->IsEnabled(), 0) << "no e-sports mode at 2000 Hz and above";
+}
+
+// The X-Y setting shows the Y slider and both values on every level.
+TEST_F(PerformancePageTest, TheXYSettingShowsTheSecondAxis) {
+    ASSERT_NO_FATAL_FAILURE(OpenOn(kF1, kPerformanceTab));
+    auto* y = Get<Kelvo::DPISlider>(120);
+    EXPECT_FALSE(y->IsVisible());
+    ClickControl(Get<Kelvo::MControl>(124));
+    EXPECT_TRUE(y->IsVisible());
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(Level(k)->IsXYShown(), 1);
+    // The Y slider moves only Y.
+    const CPoint thumb = y->GetThumbRect().CenterPoint();
+    wintest::DragOnThread(wintest::ScreenOf(m_hwnd, thumb), wintest::ScreenOf(m_hwnd, CPoint(thumb.x + 50, thumb.y)));
+    EXPECT_NE(Level(1)->GetDPIYValue(), Level(1)->GetDPIXValue());
+    ClickControl(Get<Kelvo::MControl>(121));
+    EXPECT_EQ(StoredValue(L"dpi_y_group1_value"), Level(1)->GetDPIYValue() / 50 * 50);
+    EXPECT_EQ(StoredValue(L"dpi_x_group1_value"), Level(1)->GetDPIXValue() / 50 * 50);
+}
+
 // A DPI button pressed on the mouse moves the page's selected level.
 TEST_F(PerformancePageTest, ALevelChangedOnTheMouseMovesThePage) {
     ASSERT_NO_FATAL_FAILURE(OpenOn(kF1, kPerformanceTab));

@@ -225,6 +225,9 @@ void PaintManager::ForgetOne(MControl* control) {
         m_pCaretObject = nullptr;
     }
     if (m_pTooltipOwner == control) ClearTooltip();
+    // A balloon does not outlive the control it explains.
+    if (m_nAirBladderOwner != 0 && static_cast<int>(control->GetControlID()) == m_nAirBladderOwner)
+        ShowAirBladder(0, m_nAirBladderOwner);
     if (m_pDragSource == control) ClearDragSource();
     DeleteTimer(control);
     KillTimer(control);

@@ -166,8 +166,9 @@ void PerformancePage::ChooseRate(UINT id) {
     const int type = m_c.Context().DeviceType();
     const int index = id == 129 ? 0 : static_cast<int>(id) - 130;  // 0 … 5 along 129, 131 … 135
     const int code = IsSecondFamilyOnWire(type) ? static_cast<int>(id) - 129 : index;
-    // The output dialect has no e-sports mode at 2000 Hz and above.
-    if (IsOutputDialectOnWire(type)) {
+    // Neither the second family nor the output dialect has an e-sports mode at 2000 Hz
+    // and above.
+    if (IsSecondFamilyOnWire(type) || IsOutputDialectOnWire(type)) {
         const bool high = id >= 133;
         for (Kelvo::CRadioButton* radio : m_esports) {
             if (radio) radio->SetEnabled(high ? 0 : 1);

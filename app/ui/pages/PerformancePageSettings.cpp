@@ -214,8 +214,10 @@ bool PerformancePage::OnSettingsNotify(UINT id, UINT code, LRESULT& result) {
     }
 }
 
+// The three boxes own their bits; the flag's other bits (settings this page does not
+// show) stay as the mouse has them.
 void PerformancePage::StoreSensorFlags() {
-    int flags = 0;
+    int flags = Stored(L"sensor_flag") & ~(kSensorBits[0] | kSensorBits[1] | kSensorBits[2]);
     for (std::size_t i = 0; i < m_sensor.size(); ++i) {
         if (m_sensor[i] && m_sensor[i]->GetCheck()) flags |= kSensorBits[i];
     }
