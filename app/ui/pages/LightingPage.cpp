@@ -190,11 +190,20 @@ void LightingPage::PlaceColourSection() {
     PageControls::Place(m_preview, CRect(100 + S(511), 75 + S(305), 100 + S(569), 75 + S(363)));
 }
 
-// The settings background spans the colour section while that shows.
+// The settings background spans the colour section while that shows. Placing alone
+// repaints nothing, and a width changed by a mode would otherwise show only at the
+// window's next full paint.
 void LightingPage::PlaceSettingsBackground() {
+    if (!m_settingsBackground) return;
     auto S = [this](double v) { return m_c.S(v); };
     const int top = 75 + S(140);
-    PageControls::Place(m_settingsBackground, CRect(100, top, 100 + S(m_colourShown ? 585 : 255), top + S(300)));
+    const CRect before = m_settingsBackground->GetRect();
+    const CRect after(100, top, 100 + S(m_colourShown ? 585 : 255), top + S(300));
+    if (before == after) return;
+    PageControls::Place(m_settingsBackground, after);
+    CRect both;
+    both.UnionRect(before, after);
+    m_settingsBackground->UpdateControl(both, 1, 1);
 }
 
 // ---- texts --------------------------------------------------------------------------------
@@ -213,6 +222,7 @@ void LightingPage::ApplyLanguage() {
     title(m_hueCaption, 271);
     title(m_saturationCaption, 272);
     if (m_restore) m_restore->SetTooltip(context.Text(276).GetString());
-    // The mode names come from the language file too.
-    Reload();
+    // The mode names come from the language file too; the rows keep their modes.
+    for (std::size_t row = 0; m_modes && row < m_modeNameIds.size(); ++row)
+        m_modes->SetItemText(static_cast<int>(row), context.Text(m_modeNameIds[row]).GetString());
 }

@@ -4,6 +4,7 @@
 // and the restore of the factory lighting. Every change goes to the profile's lighting
 // record first and then to the mouse as a lighting task that names the mode it concerns.
 #include <array>
+#include <vector>
 
 #include "LightRecord.h"
 #include "PageControls.h"
@@ -73,6 +74,7 @@ private:
     PageControls& m_c;
     int m_nLightMode = 3;  // follows the store's active mode from the first reload on
     bool m_colourShown = false;
+    std::vector<int> m_modeNameIds;  // the text id of each row of the mode list
 
     Kelvo::MPicture* m_titleBackground = nullptr;
     Kelvo::MText* m_title = nullptr;

@@ -52,10 +52,13 @@ void LightingPage::FillModeList() {
     // A refill under an open drop-down would let it choose from the old list.
     if (m_modes->IsPopupOpen()) m_modes->ClosePopup();
     m_modes->DelAllItems();
+    m_modeNameIds.clear();
     std::vector<LightRecord> lights;
     m_c.Context().Store().ListLights(Profile(), lights);
-    for (const LightRecord& light : lights)
+    for (const LightRecord& light : lights) {
         m_modes->AddItem(m_c.Context().Text(light.reserved).GetString(), static_cast<DWORD>(light.mode), nullptr, kWhite);
+        m_modeNameIds.push_back(light.reserved);
+    }
 }
 
 void LightingPage::ShowLightMode() {
