@@ -69,7 +69,7 @@ public:
     int CurrentPage() const { return m_nCurPage; }
     int DeviceType() const override { return m_nDeviceType; }
     int CurrentProfile() const override { return m_nCurProfile; }
-    bool HasLight() const { return m_bHasLight; }
+    bool HasLight() const override { return m_bHasLight; }
     bool DevicePresent() const { return m_bInterfaceArrived; }
     bool DeviceOnline() const override { return m_bDeviceOnline; }
     bool Bluetooth() const override {

@@ -19,6 +19,8 @@ public:
     virtual SettingsDatabase& Store() = 0;
     virtual int CurrentProfile() const = 0;
     virtual int DeviceType() const = 0;
+    // The model has lighting (its catalogue entry shows the lighting tab).
+    virtual bool HasLight() const = 0;
     // A mouse that can be configured answers (cable or receiver with its mouse).
     virtual bool DeviceOnline() const = 0;
     virtual bool Bluetooth() const = 0;
