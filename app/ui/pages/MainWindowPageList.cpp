@@ -1,5 +1,6 @@
 #include "MainWindowPageList.h"
 
+#include "KeyAssignmentPage.h"
 #include "PerformancePage.h"
 #include "PointerSettingsBlock.h"
 #include "ProgramSettingsPage.h"
@@ -11,5 +12,7 @@ std::vector<std::unique_ptr<MainWindowPage>> MakeMainWindowPages(PageControls& c
     // The settings page's Windows pointer block, and the program settings page.
     pages.push_back(std::make_unique<PointerSettingsBlock>(controls));
     pages.push_back(std::make_unique<ProgramSettingsPage>(controls));
+    // The key assignment page.
+    pages.push_back(std::make_unique<KeyAssignmentPage>(controls));
     return pages;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "CString.h"
+#include "DeviceCatalogue.h"
 #include "DeviceEvents.h"
 #include "DeviceTask.h"
 
@@ -19,6 +20,8 @@ public:
     virtual SettingsDatabase& Store() = 0;
     virtual int CurrentProfile() const = 0;
     virtual int DeviceType() const = 0;
+    // The current model's description (its buttons and their factory functions, lighting).
+    virtual ModelDescription DeviceDescription() const = 0;
     // A mouse that can be configured answers (cable or receiver with its mouse).
     virtual bool DeviceOnline() const = 0;
     virtual bool Bluetooth() const = 0;
