@@ -106,7 +106,7 @@ void KeyAssignmentPage::PlaceButtonColumn(int top) {
 
     // The mouse picture's call-outs are drawn over the window's small model picture.
     CRect picture;
-    if (Kelvo::MControl* model = m_c.Window().GetControl(32)) picture = model->GetControlRect();
+    if (Kelvo::MControl* model = m_c.Window().GetControl(32)) picture = model->GetRect();
     if (picture.IsRectEmpty()) picture = CRect(100 + S(720), top, 100 + S(1000), top + S(550));
     if (m_picture) {
         m_picture->SetScaleValue(m_c.Context().Scale());

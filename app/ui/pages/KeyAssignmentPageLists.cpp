@@ -6,7 +6,7 @@
 
 #include "MComboBox2.h"
 #include "MacroNames.h"
-#include "ButtonWording.h"
+#include "buttons/ButtonWording.h"
 #include "SettingsDatabase.h"
 
 namespace {

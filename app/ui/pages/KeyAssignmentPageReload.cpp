@@ -5,7 +5,7 @@
 
 #include "ButtonCode.h"
 #include "ButtonNames.h"
-#include "ButtonWording.h"
+#include "buttons/ButtonWording.h"
 #include "KeyUsage.h"
 #include "MText.h"
 #include "MacroNames.h"
