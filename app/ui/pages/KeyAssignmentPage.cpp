@@ -112,7 +112,8 @@ void KeyAssignmentPage::PlaceButtonColumn(int top) {
         m_picture->SetScaleValue(m_c.Context().Scale());
         m_picture->SetFont(font.GetString(), S(14), 0);
     }
-    PageControls::Place(m_picture, CRect(picture.left, top, picture.left + S(400), top + S(550)));
+    // The call-outs' points are given from the picture's top-left corner.
+    PageControls::Place(m_picture, CRect(picture.left, picture.top, picture.left + S(400), picture.top + S(420)));
 }
 
 // The categories in a column, each caption above its list or button; the numbered
