@@ -68,6 +68,7 @@ public:
     // ---- what the window shows, for the pages and for tests ----
     int CurrentPage() const { return m_nCurPage; }
     int DeviceType() const override { return m_nDeviceType; }
+    ModelDescription DeviceDescription() const override;
     int CurrentProfile() const override { return m_nCurProfile; }
     bool HasLight() const override { return m_bHasLight; }
     bool DevicePresent() const { return m_bInterfaceArrived; }

@@ -11,6 +11,8 @@
 
 SettingsDatabase& DeviceMainDlg::Store() { return m_devices->Store(); }
 
+ModelDescription DeviceMainDlg::DeviceDescription() const { return m_devices->Describe(m_nDeviceType); }
+
 int DeviceMainDlg::ConnectionMode() const { return m_devices->Worker().ReportedWorkMode(); }
 
 int DeviceMainDlg::HighestRateCode() const { return m_devices->Worker().ReportedHighestRate(); }

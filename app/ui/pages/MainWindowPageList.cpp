@@ -1,6 +1,7 @@
 #include "MainWindowPageList.h"
 
 #include "LightingPage.h"
+#include "KeyAssignmentPage.h"
 #include "PerformancePage.h"
 #include "PointerSettingsBlock.h"
 #include "ProgramSettingsPage.h"
@@ -14,5 +15,7 @@ std::vector<std::unique_ptr<MainWindowPage>> MakeMainWindowPages(PageControls& c
     pages.push_back(std::make_unique<ProgramSettingsPage>(controls));
     // The lighting page.
     pages.push_back(std::make_unique<LightingPage>(controls));
+    // The key assignment page.
+    pages.push_back(std::make_unique<KeyAssignmentPage>(controls));
     return pages;
 }

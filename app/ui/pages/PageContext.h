@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "CString.h"
+#include "DeviceCatalogue.h"
 #include "DeviceEvents.h"
 #include "DeviceTask.h"
 
@@ -21,6 +22,8 @@ public:
     virtual int DeviceType() const = 0;
     // The model has lighting (its catalogue entry shows the lighting tab).
     virtual bool HasLight() const = 0;
+    // The current model's description (its buttons and their factory functions, lighting).
+    virtual ModelDescription DeviceDescription() const = 0;
     // A mouse that can be configured answers (cable or receiver with its mouse).
     virtual bool DeviceOnline() const = 0;
     virtual bool Bluetooth() const = 0;
