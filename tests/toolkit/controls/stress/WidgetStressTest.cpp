@@ -127,6 +127,7 @@ protected:
         Send(WM_LBUTTONUP, 0, start);
         if (!Alive(id)) return;
         if (auto* macros = dynamic_cast<Kelvo::MacroList*>(control)) Rename(macros);
+        if (!Alive(id)) return;  // a rename may have ended the list
         if (auto* events = dynamic_cast<Kelvo::CRecordList*>(control)) {
             if (Pick(0, 1)) events->DeleteTimeStamp(Pick(0, 2));
             events->MoveTop(Pick(-1, 6));
