@@ -226,12 +226,13 @@ TEST_F(DeviceWorkerTest, TasksRunInOrderAndSendOnlyForTheCurrentProfile) {
     worker->Queue({kTaskResponseTime});
     worker->Queue({kTaskApplyEverything});
     worker->Queue({kTaskDpi, 2});
-    worker->Queue({kTaskFactoryReset, 2});  // the whole mouse, whatever its profile
+    // The whole mouse, whatever its profile; the reset reads the mouse again in the same task.
+    worker->Queue({kTaskFactoryReset, 2});
     RunAll();
     EXPECT_EQ(calls.list, (std::vector<std::string>{"button 4 p3 m101", "reset 1 p3 m101", "reset 4 p3 m101",
                                                    "light 2 p3 m101", "sleep p3 m101", "rate p3 m101",
                                                    "sensor p3 m101", "response p3 m101", "everything p3 m101",
-                                                   "factory p3 m101"}));
+                                                   "factory p3 m101", "read p3 m101"}));
     EXPECT_EQ(calls.dialectsMade, std::vector<int>{kArvoF1});
 }
 
