@@ -33,9 +33,12 @@ protected:
         m_mouse = device.name;
         Click(TabCentre(tab));
     }
+    // The page's control of this ID, of the class the page makes there.
     template <class T>
     T* Get(UINT id) {
-        return dynamic_cast<T*>(m_window->GetControl(id));
+        Kelvo::MControl* control = m_window->GetControl(id);
+        EXPECT_NE(control, nullptr) << "no control " << id;
+        return static_cast<T*>(control);
     }
     void ClickControl(Kelvo::MControl* control) {
         ASSERT_NE(control, nullptr);
