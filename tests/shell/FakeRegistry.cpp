@@ -7,6 +7,7 @@ public:
     FakeKey(FakeRegistry& owner, FakeRegistry::Values& values) : m_owner(owner), m_values(values) {}
 
     ValueReadResult ReadText(const CString& name, std::size_t bufferBytes, CString& text) override {
+        std::lock_guard<std::recursive_mutex> guard(m_owner.lock);
         text.Empty();
         auto found = m_values.find(name);
         if (found == m_values.end()) return ValueReadResult::Missing;
@@ -18,12 +19,16 @@ public:
     }
 
     bool WriteText(const CString& name, const CString& text) override {
+        std::lock_guard<std::recursive_mutex> guard(m_owner.lock);
         ++m_owner.writes;
         m_values[name] = FakeRegistry::Value{text, true};
         return true;
     }
 
-    bool DeleteValue(const CString& name) override { return m_values.erase(name) != 0; }
+    bool DeleteValue(const CString& name) override {
+        std::lock_guard<std::recursive_mutex> guard(m_owner.lock);
+        return m_values.erase(name) != 0;
+    }
 
 private:
     FakeRegistry& m_owner;
@@ -33,6 +38,7 @@ private:
 }  // namespace
 
 std::unique_ptr<RegistryKey> FakeRegistry::OpenKey(const CString& path, KeyAccess, KeyOpenResult& result) {
+    std::lock_guard<std::recursive_mutex> guard(lock);
     if (deniedKeys.count(path)) {
         result = KeyOpenResult::Failed;
         return nullptr;
@@ -47,12 +53,14 @@ std::unique_ptr<RegistryKey> FakeRegistry::OpenKey(const CString& path, KeyAcces
 }
 
 bool FakeRegistry::CreateKey(const CString& path) {
+    std::lock_guard<std::recursive_mutex> guard(lock);
     if (createFails) return false;
     keys[path];
     return true;
 }
 
 CString FakeRegistry::Text(const CString& path, const CString& name) const {
+    std::lock_guard<std::recursive_mutex> guard(lock);
     auto key = keys.find(path);
     if (key == keys.end()) return L"<none>";
     auto value = key->second.find(name);

@@ -28,7 +28,7 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
     Describe(address, where, sizeof where);
     fprintf(stderr, "crash: exception 0x%08lx at %s\n", info->ExceptionRecord->ExceptionCode, where);
     const auto* stack = reinterpret_cast<const DWORD64*>(info->ContextRecord->Rsp);
-    for (int i = 0, shown = 0; i < 512 && shown < 24; ++i) {
+    for (int i = 0, shown = 0; i < 512 && shown < 64; ++i) {
         if (IsBadReadPtr(stack + i, sizeof(DWORD64))) break;
         char text[MAX_PATH + 32];
         if (stack[i] > 0x10000 && Describe(stack[i], text, sizeof text)) {
