@@ -9,6 +9,7 @@
 #include "MacroTransfer.h"
 #include "ProfileSwitch.h"
 #include "ProfileTransfer.h"
+#include "Report.h"
 #include "TerminalText.h"
 #include "Utf.h"
 
@@ -22,7 +23,7 @@ CString Wide(const std::string& text) { return CString(utf::Utf8ToWide(text)); }
 std::uint32_t Tick() { return static_cast<std::uint32_t>(Clock::Get().NowMs()); }
 
 int Usage(const char* text) {
-    std::fprintf(stderr, "mirevoctl: %s\n", text);
+    ReportError("%s\n", text);
     return kExitUsage;
 }
 
@@ -39,7 +40,7 @@ std::string Described(FileOutcome outcome) {
 }
 
 int FileFailure(const FileOutcome& outcome) {
-    std::fprintf(stderr, "mirevoctl: %s\n", Described(outcome).c_str());
+    ReportError("%s\n", Described(outcome).c_str());
     return outcome.problem == FileProblem::kStoreRefused || outcome.problem == FileProblem::kUndoFailed ? kExitStore
                                                                                                         : kExitFile;
 }
@@ -67,7 +68,7 @@ int SwitchTo(CommandContext& context, const std::string& number) {
     if (int code = device.Open(); code != kExitOk) return code;
     CString name;
     if (!SwitchProfile(device.Store(), profile, name)) {
-        std::fprintf(stderr, "mirevoctl: the settings store has no profile %d\n", profile);
+        ReportError("the settings store has no profile %d\n", profile);
         return kExitStore;
     }
     device.Session().currentProfile.Change(profile);
