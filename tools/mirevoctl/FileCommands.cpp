@@ -6,6 +6,7 @@
 
 #include "Clock.h"
 #include "DeviceCommand.h"
+#include "JsonObject.h"
 #include "MacroTransfer.h"
 #include "ProfileSwitch.h"
 #include "ProfileTransfer.h"
@@ -53,6 +54,22 @@ void PrintSkipped(const FileOutcome& outcome) {
     if (firstBreak != std::string::npos) std::printf("Left out:%s\n", text.substr(firstBreak).c_str());
 }
 
+bool Json(const CommandContext& context) { return context.options.format == OutputFormat::kJson; }
+
+// What an import read: the profile or macro number, the file, and the values left out.
+JsonObject ImportReply(const char* what, int number, const FileOutcome& outcome) {
+    std::vector<std::string> skipped;
+    std::string text = Described(outcome);
+    for (std::size_t from = text.find('\n'); from != std::string::npos && !outcome.skipped.empty();) {
+        std::size_t to = text.find('\n', from + 1);
+        skipped.push_back(text.substr(from + 1, to == std::string::npos ? std::string::npos : to - from - 1));
+        from = to;
+    }
+    JsonObject reply;
+    reply.Number(what, number).Text("file", outcome.path);
+    return reply.Raw("left_out", JsonTextArray(skipped));
+}
+
 bool ParseProfile(const std::string& text, int& profile) {
     char* end = nullptr;
     long value = std::strtol(text.c_str(), &end, 10);
@@ -73,7 +90,9 @@ int SwitchTo(CommandContext& context, const std::string& number) {
     }
     device.Session().currentProfile.Change(profile);
     bool sent = device.RunTasks({DeviceTask{kTaskApplyProfile, profile}});
-    if (sent) std::printf("Profile %d \"%s\" is current\n", profile, Narrow(name).c_str());
+    if (Json(context) && sent) JsonObject().Number("profile", profile).Text("name", name).Bool("sent", true).Print();
+    else if (Json(context)) ReportError("profile %d chosen in the settings store; the mouse did not take it", profile);
+    else if (sent) std::printf("Profile %d \"%s\" is current\n", profile, Narrow(name).c_str());
     else std::printf("Profile %d \"%s\" chosen in the settings store; the mouse did not take it\n", profile,
                      Narrow(name).c_str());
     return device.TaskResult(sent, "sending the profile");
@@ -84,7 +103,8 @@ int ExportTo(CommandContext& context, const std::string& folder) {
     if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
     FileOutcome outcome = ExportProfile(device.Store(), device.Profile(), Wide(folder), Tick());
     if (!outcome.Ok()) return FileFailure(outcome);
-    std::printf("Profile %d written to %s\n", device.Profile(), Narrow(outcome.path).c_str());
+    if (Json(context)) JsonObject().Number("profile", device.Profile()).Text("file", outcome.path).Print();
+    else std::printf("Profile %d written to %s\n", device.Profile(), Narrow(outcome.path).c_str());
     return kExitOk;
 }
 
@@ -94,11 +114,16 @@ int ImportFrom(CommandContext& context, const std::string& file) {
     int profile = device.Profile();
     FileOutcome outcome = ImportProfile(device.Store(), profile, Wide(file));
     if (!outcome.Ok()) return FileFailure(outcome);
-    std::printf("Profile %d read from %s\n", profile, Narrow(outcome.path).c_str());
-    PrintSkipped(outcome);
-    if (!device.ProfileIsCurrent()) return device.StoredOnly();
-    bool sent = device.RunTasks({DeviceTask{DeviceTaskAfterProfileImport(device.DeviceType()), profile}});
-    return device.TaskResult(sent, "sending the imported profile");
+    if (!Json(context)) {
+        std::printf("Profile %d read from %s\n", profile, Narrow(outcome.path).c_str());
+        PrintSkipped(outcome);
+        if (!device.ProfileIsCurrent()) return device.StoredOnly();
+    }
+    bool sent = device.ProfileIsCurrent() &&
+                device.RunTasks({DeviceTask{DeviceTaskAfterProfileImport(device.DeviceType()), profile}});
+    if (device.ProfileIsCurrent() && !sent) return device.TaskResult(false, "sending the imported profile");
+    if (Json(context)) ImportReply("profile", profile, outcome).Bool("sent", sent).Print();
+    return kExitOk;
 }
 
 }  // namespace
@@ -125,7 +150,8 @@ int RunMacroFile(CommandContext& context) {
         if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
         FileOutcome outcome = ExportMacro(device.Store(), static_cast<int>(id), CString(), Wide(args[2]), Tick());
         if (!outcome.Ok()) return FileFailure(outcome);
-        std::printf("Macro %ld written to %s\n", id, Narrow(outcome.path).c_str());
+        if (Json(context)) JsonObject().Number("macro", id).Text("file", outcome.path).Print();
+        else std::printf("Macro %ld written to %s\n", id, Narrow(outcome.path).c_str());
         return kExitOk;
     }
     if (args.size() == 2 && args[0] == "import") {
@@ -133,6 +159,10 @@ int RunMacroFile(CommandContext& context) {
         MacroHeader added;
         FileOutcome outcome = ImportMacro(device.Store(), Wide(args[1]), added);
         if (!outcome.Ok()) return FileFailure(outcome);
+        if (Json(context)) {
+            ImportReply("macro", added.macro_id, outcome).Text("name", added.name).Print();
+            return kExitOk;
+        }
         std::printf("Macro %d \"%s\" added from %s\n", added.macro_id, Narrow(added.name).c_str(),
                     Narrow(outcome.path).c_str());
         PrintSkipped(outcome);
