@@ -8,6 +8,7 @@
 
 #include "Clock.h"
 #include "DeviceCommand.h"
+#include "JsonObject.h"
 #include "NameMatch.h"
 #include "PerformanceConfig.h"
 #include "ProtocolFamily.h"
@@ -390,6 +391,8 @@ int RunSet(CommandContext& context) {
     if (code == kExitOk && context.options.format == OutputFormat::kText) {
         for (const std::string& note : rounded) std::printf("%s\n", note.c_str());
         std::printf("Profile %d: %zu setting(s) stored and sent\n", profile, context.options.args.size());
+    } else if (code == kExitOk && context.options.format == OutputFormat::kJson) {
+        JsonObject().Number("profile", profile).Bool("sent", true).Raw("rounded", JsonTextArray(rounded)).Print();
     } else if (code == kExitOk) {
         std::vector<Field> fields = {{"profile", std::to_string(profile), true}, {"sent", "true", true}};
         for (const std::string& note : rounded) fields.push_back({"rounded", note, false});
