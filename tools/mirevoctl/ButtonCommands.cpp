@@ -191,7 +191,7 @@ int WriteFunction(DeviceCommand& cmd, KeyAssignment record) {
 
 int RunButtons(CommandContext& context) {
     const auto& args = context.options.args;
-    bool read = args.size() == 1 && args[0] == "read";
+    bool read = args.size() == 1 && LowerCase(args[0]) == "read";
     if (!args.empty() && !read) return Usage("buttons", "expected nothing or 'read'");
     DeviceCommand cmd(context);
     int code = read ? cmd.Open(true) : cmd.OpenStoreOnly();

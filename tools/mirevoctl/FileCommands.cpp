@@ -8,6 +8,7 @@
 #include "DeviceCommand.h"
 #include "JsonObject.h"
 #include "MacroTransfer.h"
+#include "NameMatch.h"
 #include "ProfileSwitch.h"
 #include "ProfileTransfer.h"
 #include "Report.h"
@@ -130,9 +131,10 @@ int ImportFrom(CommandContext& context, const std::string& file) {
 
 int RunProfile(CommandContext& context) {
     const std::vector<std::string>& args = context.options.args;
-    if (args.size() == 2 && args[0] == "switch") return SwitchTo(context, args[1]);
-    if (args.size() == 2 && args[0] == "export") return ExportTo(context, args[1]);
-    if (args.size() == 2 && args[0] == "import") return ImportFrom(context, args[1]);
+    std::string action = args.size() == 2 ? LowerCase(args[0]) : "";
+    if (action == "switch") return SwitchTo(context, args[1]);
+    if (action == "export") return ExportTo(context, args[1]);
+    if (action == "import") return ImportFrom(context, args[1]);
     return Usage("profile wants: switch N | export FOLDER | import FILE");
 }
 
@@ -142,8 +144,9 @@ bool IsMacroFileCommand(const std::vector<std::string>& args) {
 
 int RunMacroFile(CommandContext& context) {
     const std::vector<std::string>& args = context.options.args;
+    std::string action = args.empty() ? "" : LowerCase(args[0]);
     DeviceCommand device(context);
-    if (args.size() == 3 && args[0] == "export") {
+    if (args.size() == 3 && action == "export") {
         char* end = nullptr;
         long id = std::strtol(args[1].c_str(), &end, 10);
         if (args[1].empty() || *end != '\0' || id <= 0 || id > 0x7FFFFFFF) return Usage("macro export wants a macro id");
@@ -154,7 +157,7 @@ int RunMacroFile(CommandContext& context) {
         else std::printf("Macro %ld written to %s\n", id, Narrow(outcome.path).c_str());
         return kExitOk;
     }
-    if (args.size() == 2 && args[0] == "import") {
+    if (args.size() == 2 && action == "import") {
         if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
         MacroHeader added;
         FileOutcome outcome = ImportMacro(device.Store(), Wide(args[1]), added);
