@@ -8,8 +8,14 @@
 #include "ButtonCode.h"
 #include "DeviceCommand.h"
 #include "FeatureDialect.h"
+#include "FunctionNames.h"
+#include "JsonObject.h"
+#include "ModelButtons.h"
+#include "NameMatch.h"
 #include "OutputDialect.h"
+#include "Report.h"
 #include "TerminalText.h"
+#include "Utf.h"
 #include "buttons/ButtonWording.h"
 
 namespace {
@@ -30,7 +36,7 @@ bool ParseInt(const std::string& word, int low, int high, int& out) {
 }
 
 int Usage(const char* command, const char* why) {
-    std::fprintf(stderr, "mirevoctl: %s: %s\n", command, why);
+    ReportError("%s: %s\n", command, why);
     return kExitUsage;
 }
 
@@ -72,21 +78,120 @@ void PrintButtons(int profile, const std::vector<KeyAssignment>& rows, OutputFor
 }
 
 int StoreFailure(const char* command) {
-    std::fprintf(stderr, "mirevoctl: %s: the settings store refused the assignment\n", command);
+    ReportError("%s: the settings store refused the assignment\n", command);
     return kExitStore;
 }
 
-int Written(const DeviceCommand& cmd, int code, int button, const char* what) {
-    if (code == kExitOk && cmd.Context().options.format == OutputFormat::kText)
-        std::printf("Button %d of profile %d: %s\n", button, cmd.Profile(), what);
+int UnknownNameFailure(const char* command, const std::string& error) {
+    ReportError("%s: %s\n", command, error.c_str());
+    return kExitUnknownName;
+}
+
+int Written(const DeviceCommand& cmd, int code, const KeyAssignment& record, const char* what) {
+    if (code != kExitOk) return code;
+    if (cmd.Context().options.format == OutputFormat::kText) {
+        std::printf("Button %d of profile %d: %s\n", record.key_code, cmd.Profile(), what);
+    } else {
+        JsonObject reply;
+        reply.Number("button", record.key_code).Number("profile", cmd.Profile()).Number("type", record.macro_type);
+        reply.Number("value", record.macro_value).Number("value2", record.macro_value2).Number("value3", record.macro_value3);
+        reply.Bool("sent", true).Print();
+    }
     return code;
+}
+
+// TYPE VALUE [VALUE2 [VALUE3]] after the button, as numbers.
+int ParseNumericFunction(const std::vector<std::string>& args, KeyAssignment& record) {
+    int* fields[] = {&record.macro_type, &record.macro_value, &record.macro_value2, &record.macro_value3};
+    if (args.size() < 3 || args.size() > 5) return Usage("assign", "expected TYPE VALUE [VALUE2 [VALUE3]]");
+    if (!ParseInt(args[1], 1, 9, record.macro_type)) return Usage("assign", "TYPE is a function type, 1 to 9");
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (!ParseInt(args[i], 0, 0xFFFF, *fields[i - 1])) return Usage("assign", "values are numbers 0 to 65535");
+    }
+    if (record.macro_value == 0 && record.macro_value2 == 0)
+        return Usage("assign", "VALUE and VALUE2 both 0 is the factory function: use 'assign BUTTON factory'");
+    if (record.macro_type == codec::kFunctionMacro) return Usage("assign", "a macro goes on a button with 'upload'");
+    return kExitOk;
+}
+
+// The button of the line. A number is checked before the mouse is opened (no
+// `cmd` yet); a name needs the model, known once it is.
+int ButtonOf(const char* command, const std::string& word, const DeviceCommand* cmd, int& button) {
+    bool named = word.empty() || word.find_first_not_of("0123456789") != std::string::npos;
+    if (named && !cmd) return kExitOk;
+    std::vector<ModelButton> buttons;
+    if (cmd) {
+        const CommandContext& context = cmd->Context();
+        buttons = ModelButtons(context.catalogue, context.configFolder, cmd->DeviceType());
+    }
+    std::string error;
+    switch (ResolveButton(buttons, word, button, error)) {
+    case ButtonWord::kFound: return kExitOk;
+    case ButtonWord::kBadNumber: return Usage(command, error.c_str());
+    case ButtonWord::kUnknownName: return UnknownNameFailure(command, error);
+    }
+    return kExitUsage;
+}
+
+// A stored macro by its id, or by its name in any case (blanks may be typed as '-').
+int MacroOf(const char* command, DeviceCommand& cmd, const std::string& word, MacroHeader& macro) {
+    int id = 0;
+    if (ParseInt(word, 1, 0x7FFFFFFF, id)) {
+        if (cmd.Store().GetMacro(id, macro)) return kExitOk;
+        ReportError("%s: there is no stored macro %d\n", command, id);
+        return kExitUsage;
+    }
+    std::vector<MacroHeader> macros;
+    cmd.Store().ListMacros(macros);
+    std::vector<std::string> names;
+    std::string wanted = LowerCase(word);
+    for (const MacroHeader& m : macros) {
+        std::string name = LowerCase(utf::WideToUtf8(m.name.str()));
+        if (name == wanted || LineName(m.name) == wanted) {
+            macro = m;
+            return kExitOk;
+        }
+        names.push_back(Utf8(m.name));
+    }
+    if (names.empty()) names.push_back("(no stored macros: add one with 'macro import FILE')");
+    return UnknownNameFailure(command, UnknownName("macro", word, names));
+}
+
+int UploadMacro(DeviceCommand& cmd, const MacroHeader& macro, int button) {
+    KeyAssignment record;
+    record.profile = cmd.Profile();
+    record.key_code = button;
+    record.layout_value = button;
+    record.macro_type = codec::kFunctionMacro;
+    record.macro_value = macro.macro_id;
+    record.macro_desc = macro.name;
+    if (cmd.Store().SaveKeyAssignment(record) <= 0) return StoreFailure("upload");
+    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
+    return Written(cmd, cmd.TaskResult(cmd.Dialect().WriteButton(cmd.Session(), button), "uploading the macro"), record,
+                   "macro uploaded to the mouse");
+}
+
+int RestoreFactory(DeviceCommand& cmd, KeyAssignment record) {
+    // A record with zero parameters removes the stored row: the factory function applies again.
+    cmd.Store().SaveKeyAssignment(record);
+    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
+    int restored = cmd.TaskResult(cmd.Dialect().RestoreButton(cmd.Session(), record.key_code), "restoring the button");
+    return Written(cmd, restored, record, "factory function restored");
+}
+
+int WriteFunction(DeviceCommand& cmd, KeyAssignment record) {
+    record.macro_desc = codec::DescribeButtonFunction(codec::FunctionOf(record), CurrentButtonWording().texts);
+    if (cmd.Store().SaveKeyAssignment(record) <= 0) return StoreFailure("assign");
+    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
+    return Written(cmd, cmd.TaskResult(cmd.Dialect().WriteButton(cmd.Session(), record.key_code), "writing the button"),
+                   record, "function written to the mouse");
 }
 
 }  // namespace
 
 int RunButtons(CommandContext& context) {
     const auto& args = context.options.args;
-    bool read = args.size() == 1 && args[0] == "read";
+    bool read = args.size() == 1 && LowerCase(args[0]) == "read";
     if (!args.empty() && !read) return Usage("buttons", "expected nothing or 'read'");
     DeviceCommand cmd(context);
     int code = read ? cmd.Open(true) : cmd.OpenStoreOnly();
@@ -104,39 +209,39 @@ int RunButtons(CommandContext& context) {
 int RunAssign(CommandContext& context) {
     const auto& args = context.options.args;
     int button = 0;
-    if (args.size() < 2 || !ParseInt(args[0], 0, 255, button))
-        return Usage("assign", "expected BUTTON (0-255) and a function: TYPE VALUE [VALUE2 [VALUE3]], or 'factory'");
-    bool factory = args.size() == 2 && args[1] == "factory";
+    if (args.size() < 2)
+        return Usage("assign", "expected BUTTON (0-255 or its name) and a function: a name, TYPE VALUE.., or 'factory'");
+    if (int code = ButtonOf("assign", args[0], nullptr, button); code != kExitOk) return code;
+    ParsedFunction named = ParseNamedFunction(std::vector<std::string>(args.begin() + 1, args.end()));
     KeyAssignment record;
-    record.key_code = button;
-    record.layout_value = button;
-    if (!factory) {
-        int* fields[] = {&record.macro_type, &record.macro_value, &record.macro_value2, &record.macro_value3};
-        if (args.size() < 3 || args.size() > 5) return Usage("assign", "expected TYPE VALUE [VALUE2 [VALUE3]]");
-        if (!ParseInt(args[1], 1, 9, record.macro_type)) return Usage("assign", "TYPE is a function type, 1 to 9");
-        for (std::size_t i = 2; i < args.size(); ++i) {
-            if (!ParseInt(args[i], 0, 0xFFFF, *fields[i - 1])) return Usage("assign", "values are numbers 0 to 65535");
-        }
-        if (record.macro_value == 0 && record.macro_value2 == 0)
-            return Usage("assign", "VALUE and VALUE2 both 0 is the factory function: use 'assign BUTTON factory'");
-        if (record.macro_type == codec::kFunctionMacro) return Usage("assign", "a macro goes on a button with 'upload'");
+    switch (named.outcome) {
+    case ParsedFunction::kUnknownName: return UnknownNameFailure("assign", named.error);
+    case ParsedFunction::kUsage: return Usage("assign", named.error.c_str());
+    case ParsedFunction::kNotNamed:
+        if (int code = ParseNumericFunction(args, record); code != kExitOk) return code;
+        break;
+    case ParsedFunction::kFunction:
+        record.macro_type = named.function.type;
+        record.macro_value = named.function.value;
+        record.macro_value2 = named.function.value2;
+        record.macro_value3 = named.function.value3;
+        break;
+    case ParsedFunction::kFactory:
+    case ParsedFunction::kMacro: break;
     }
     DeviceCommand cmd(context);
-    int code = cmd.Open(true);
-    if (code != kExitOk) return code;
+    if (int code = cmd.Open(true); code != kExitOk) return code;
+    if (int code = ButtonOf("assign", args[0], &cmd, button); code != kExitOk) return code;
     record.profile = cmd.Profile();
-    if (factory) {
-        // A record with zero parameters removes the stored row: the factory function applies again.
-        cmd.Store().SaveKeyAssignment(record);
-        if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
-        int restored = cmd.TaskResult(cmd.Dialect().RestoreButton(cmd.Session(), button), "restoring the button");
-        return Written(cmd, restored, button, "factory function restored");
+    record.key_code = button;
+    record.layout_value = button;
+    if (named.outcome == ParsedFunction::kFactory) return RestoreFactory(cmd, record);
+    if (named.outcome == ParsedFunction::kMacro) {
+        MacroHeader macro;
+        if (int code = MacroOf("assign", cmd, named.macroName, macro); code != kExitOk) return code;
+        return UploadMacro(cmd, macro, button);
     }
-    record.macro_desc = codec::DescribeButtonFunction(codec::FunctionOf(record), CurrentButtonWording().texts);
-    if (cmd.Store().SaveKeyAssignment(record) <= 0) return StoreFailure("assign");
-    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
-    return Written(cmd, cmd.TaskResult(cmd.Dialect().WriteButton(cmd.Session(), button), "writing the button"), button,
-                   "function written to the mouse");
+    return WriteFunction(cmd, record);
 }
 
 int RunMacros(CommandContext& context) {
@@ -165,33 +270,21 @@ int RunMacros(CommandContext& context) {
             break;
         }
     }
-    if (context.options.format == OutputFormat::kJson) std::printf("[%s]\n", json.c_str());
+    if (context.options.format == OutputFormat::kJson) std::printf("{\"macros\": [%s]}\n", json.c_str());
     else if (context.options.format == OutputFormat::kText && macros.empty()) std::printf("No stored macros\n");
     return kExitOk;
 }
 
 int RunUpload(CommandContext& context) {
     const auto& args = context.options.args;
-    int id = 0, button = 0;
-    if (args.size() != 2 || !ParseInt(args[0], 1, 0x7FFFFFFF, id) || !ParseInt(args[1], 0, 255, button))
-        return Usage("upload", "expected MACRO (a stored macro's id, see 'macros') and BUTTON (0-255)");
+    int button = 0;
+    if (args.size() != 2)
+        return Usage("upload", "expected MACRO (a stored macro's id or name, see 'macros') and BUTTON (0-255 or its name)");
+    if (int code = ButtonOf("upload", args[1], nullptr, button); code != kExitOk) return code;
     DeviceCommand cmd(context);
-    int code = cmd.Open(true);
-    if (code != kExitOk) return code;
+    if (int code = cmd.Open(true); code != kExitOk) return code;
+    if (int code = ButtonOf("upload", args[1], &cmd, button); code != kExitOk) return code;
     MacroHeader macro;
-    if (!cmd.Store().GetMacro(id, macro)) {
-        std::fprintf(stderr, "mirevoctl: upload: there is no stored macro %d\n", id);
-        return kExitUsage;
-    }
-    KeyAssignment record;
-    record.profile = cmd.Profile();
-    record.key_code = button;
-    record.layout_value = button;
-    record.macro_type = codec::kFunctionMacro;
-    record.macro_value = id;
-    record.macro_desc = macro.name;
-    if (cmd.Store().SaveKeyAssignment(record) <= 0) return StoreFailure("upload");
-    if (!cmd.ProfileIsCurrent()) return cmd.StoredOnly();
-    return Written(cmd, cmd.TaskResult(cmd.Dialect().WriteButton(cmd.Session(), button), "uploading the macro"),
-                   button, "macro uploaded to the mouse");
+    if (int code = MacroOf("upload", cmd, args[0], macro); code != kExitOk) return code;
+    return UploadMacro(cmd, macro, button);
 }

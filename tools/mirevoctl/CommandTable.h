@@ -21,6 +21,7 @@ struct CommandContext {
 struct CommandEntry {
     const char* name;
     const char* synopsis;  // "ARGS  what it does", may hold line breaks indented to match
+    const char* example;   // a whole line as help COMMAND shows it
     int (*run)(CommandContext& context);
 };
 
@@ -29,3 +30,4 @@ const std::vector<CommandEntry>& CommandTable();
 const CommandEntry* FindCommand(const std::string& name);
 // The whole usage text: synopsis of every command, then the options.
 std::string UsageText();
+std::vector<std::string> CommandNames();

@@ -13,6 +13,7 @@
 #endif
 
 #include "File.h"
+#include "Report.h"
 #include "Utf.h"
 
 namespace {
@@ -82,12 +83,12 @@ int DeviceCommand::OpenStore(int deviceType) {
     m_store.SetHasLighting(hasLighting);
     MakeStoreFolder(m_context.dataFolder);
     if (attr.IsEmpty() || !m_store.OpenForDevice(m_context.dataFolder, attr)) {
-        std::fprintf(stderr, "mirevoctl: cannot open the settings store %s\n",
+        ReportError("cannot open the settings store %s\n",
                      Narrow(SettingsDatabase::DatabasePath(m_context.dataFolder, attr)).c_str());
         return kExitStore;
     }
     if (m_store.EnsureProfiles() <= 0) {
-        std::fprintf(stderr, "mirevoctl: the settings store has no profiles and cannot make them\n");
+        ReportError("the settings store has no profiles and cannot make them\n");
         return kExitStore;
     }
     m_session.store = &m_store;
@@ -133,12 +134,12 @@ int DeviceCommand::Open(bool needMouse) {
     int deviceType = tracker.GetConnectDeviceInfo();
     tracker.Refresh();
     if (!tracker.DevicePresent()) {
-        std::fprintf(stderr, "mirevoctl: no mouse of model %d is plugged in\n", deviceType);
+        ReportError("no mouse of model %d is plugged in\n", deviceType);
         return kExitNoDevice;
     }
     HidDeviceEntry active;
     if (needMouse && (!tracker.Connected() || !m_context.manager.ActiveInterface(&active))) {
-        std::fprintf(stderr, "mirevoctl: the mouse cannot be reached (asleep, out of reach, or only over Bluetooth)\n");
+        ReportError("the mouse cannot be reached (asleep, out of reach, or only over Bluetooth)\n");
         return kExitNotConnected;
     }
     int code = OpenStore(deviceType);
@@ -149,7 +150,7 @@ int DeviceCommand::Open(bool needMouse) {
 
 int DeviceCommand::TaskResult(bool ok, const char* what) const {
     if (ok) return kExitOk;
-    std::fprintf(stderr, "mirevoctl: %s: the mouse did not answer as it should\n", what);
+    ReportError("%s: the mouse did not answer as it should\n", what);
     return kExitNoAnswer;
 }
 

@@ -6,9 +6,12 @@
 
 #include "Clock.h"
 #include "DeviceCommand.h"
+#include "JsonObject.h"
 #include "MacroTransfer.h"
+#include "NameMatch.h"
 #include "ProfileSwitch.h"
 #include "ProfileTransfer.h"
+#include "Report.h"
 #include "TerminalText.h"
 #include "Utf.h"
 
@@ -22,7 +25,7 @@ CString Wide(const std::string& text) { return CString(utf::Utf8ToWide(text)); }
 std::uint32_t Tick() { return static_cast<std::uint32_t>(Clock::Get().NowMs()); }
 
 int Usage(const char* text) {
-    std::fprintf(stderr, "mirevoctl: %s\n", text);
+    ReportError("%s\n", text);
     return kExitUsage;
 }
 
@@ -39,7 +42,7 @@ std::string Described(FileOutcome outcome) {
 }
 
 int FileFailure(const FileOutcome& outcome) {
-    std::fprintf(stderr, "mirevoctl: %s\n", Described(outcome).c_str());
+    ReportError("%s\n", Described(outcome).c_str());
     return outcome.problem == FileProblem::kStoreRefused || outcome.problem == FileProblem::kUndoFailed ? kExitStore
                                                                                                         : kExitFile;
 }
@@ -50,6 +53,22 @@ void PrintSkipped(const FileOutcome& outcome) {
     std::string text = Described(outcome);
     std::size_t firstBreak = text.find('\n');
     if (firstBreak != std::string::npos) std::printf("Left out:%s\n", text.substr(firstBreak).c_str());
+}
+
+bool Json(const CommandContext& context) { return context.options.format == OutputFormat::kJson; }
+
+// What an import read: the profile or macro number, the file, and the values left out.
+JsonObject ImportReply(const char* what, int number, const FileOutcome& outcome) {
+    std::vector<std::string> skipped;
+    std::string text = Described(outcome);
+    for (std::size_t from = text.find('\n'); from != std::string::npos && !outcome.skipped.empty();) {
+        std::size_t to = text.find('\n', from + 1);
+        skipped.push_back(text.substr(from + 1, to == std::string::npos ? std::string::npos : to - from - 1));
+        from = to;
+    }
+    JsonObject reply;
+    reply.Number(what, number).Text("file", outcome.path);
+    return reply.Raw("left_out", JsonTextArray(skipped));
 }
 
 bool ParseProfile(const std::string& text, int& profile) {
@@ -67,12 +86,14 @@ int SwitchTo(CommandContext& context, const std::string& number) {
     if (int code = device.Open(); code != kExitOk) return code;
     CString name;
     if (!SwitchProfile(device.Store(), profile, name)) {
-        std::fprintf(stderr, "mirevoctl: the settings store has no profile %d\n", profile);
+        ReportError("the settings store has no profile %d\n", profile);
         return kExitStore;
     }
     device.Session().currentProfile.Change(profile);
     bool sent = device.RunTasks({DeviceTask{kTaskApplyProfile, profile}});
-    if (sent) std::printf("Profile %d \"%s\" is current\n", profile, Narrow(name).c_str());
+    if (Json(context) && sent) JsonObject().Number("profile", profile).Text("name", name).Bool("sent", true).Print();
+    else if (Json(context)) ReportError("profile %d chosen in the settings store; the mouse did not take it", profile);
+    else if (sent) std::printf("Profile %d \"%s\" is current\n", profile, Narrow(name).c_str());
     else std::printf("Profile %d \"%s\" chosen in the settings store; the mouse did not take it\n", profile,
                      Narrow(name).c_str());
     return device.TaskResult(sent, "sending the profile");
@@ -83,7 +104,8 @@ int ExportTo(CommandContext& context, const std::string& folder) {
     if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
     FileOutcome outcome = ExportProfile(device.Store(), device.Profile(), Wide(folder), Tick());
     if (!outcome.Ok()) return FileFailure(outcome);
-    std::printf("Profile %d written to %s\n", device.Profile(), Narrow(outcome.path).c_str());
+    if (Json(context)) JsonObject().Number("profile", device.Profile()).Text("file", outcome.path).Print();
+    else std::printf("Profile %d written to %s\n", device.Profile(), Narrow(outcome.path).c_str());
     return kExitOk;
 }
 
@@ -93,20 +115,26 @@ int ImportFrom(CommandContext& context, const std::string& file) {
     int profile = device.Profile();
     FileOutcome outcome = ImportProfile(device.Store(), profile, Wide(file));
     if (!outcome.Ok()) return FileFailure(outcome);
-    std::printf("Profile %d read from %s\n", profile, Narrow(outcome.path).c_str());
-    PrintSkipped(outcome);
-    if (!device.ProfileIsCurrent()) return device.StoredOnly();
-    bool sent = device.RunTasks({DeviceTask{DeviceTaskAfterProfileImport(device.DeviceType()), profile}});
-    return device.TaskResult(sent, "sending the imported profile");
+    if (!Json(context)) {
+        std::printf("Profile %d read from %s\n", profile, Narrow(outcome.path).c_str());
+        PrintSkipped(outcome);
+        if (!device.ProfileIsCurrent()) return device.StoredOnly();
+    }
+    bool sent = device.ProfileIsCurrent() &&
+                device.RunTasks({DeviceTask{DeviceTaskAfterProfileImport(device.DeviceType()), profile}});
+    if (device.ProfileIsCurrent() && !sent) return device.TaskResult(false, "sending the imported profile");
+    if (Json(context)) ImportReply("profile", profile, outcome).Bool("sent", sent).Print();
+    return kExitOk;
 }
 
 }  // namespace
 
 int RunProfile(CommandContext& context) {
     const std::vector<std::string>& args = context.options.args;
-    if (args.size() == 2 && args[0] == "switch") return SwitchTo(context, args[1]);
-    if (args.size() == 2 && args[0] == "export") return ExportTo(context, args[1]);
-    if (args.size() == 2 && args[0] == "import") return ImportFrom(context, args[1]);
+    std::string action = args.size() == 2 ? LowerCase(args[0]) : "";
+    if (action == "switch") return SwitchTo(context, args[1]);
+    if (action == "export") return ExportTo(context, args[1]);
+    if (action == "import") return ImportFrom(context, args[1]);
     return Usage("profile wants: switch N | export FOLDER | import FILE");
 }
 
@@ -116,22 +144,28 @@ bool IsMacroFileCommand(const std::vector<std::string>& args) {
 
 int RunMacroFile(CommandContext& context) {
     const std::vector<std::string>& args = context.options.args;
+    std::string action = args.empty() ? "" : LowerCase(args[0]);
     DeviceCommand device(context);
-    if (args.size() == 3 && args[0] == "export") {
+    if (args.size() == 3 && action == "export") {
         char* end = nullptr;
         long id = std::strtol(args[1].c_str(), &end, 10);
         if (args[1].empty() || *end != '\0' || id <= 0 || id > 0x7FFFFFFF) return Usage("macro export wants a macro id");
         if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
         FileOutcome outcome = ExportMacro(device.Store(), static_cast<int>(id), CString(), Wide(args[2]), Tick());
         if (!outcome.Ok()) return FileFailure(outcome);
-        std::printf("Macro %ld written to %s\n", id, Narrow(outcome.path).c_str());
+        if (Json(context)) JsonObject().Number("macro", id).Text("file", outcome.path).Print();
+        else std::printf("Macro %ld written to %s\n", id, Narrow(outcome.path).c_str());
         return kExitOk;
     }
-    if (args.size() == 2 && args[0] == "import") {
+    if (args.size() == 2 && action == "import") {
         if (int code = device.OpenStoreOnly(); code != kExitOk) return code;
         MacroHeader added;
         FileOutcome outcome = ImportMacro(device.Store(), Wide(args[1]), added);
         if (!outcome.Ok()) return FileFailure(outcome);
+        if (Json(context)) {
+            ImportReply("macro", added.macro_id, outcome).Text("name", added.name).Print();
+            return kExitOk;
+        }
         std::printf("Macro %d \"%s\" added from %s\n", added.macro_id, Narrow(added.name).c_str(),
                     Narrow(outcome.path).c_str());
         PrintSkipped(outcome);

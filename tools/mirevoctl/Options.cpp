@@ -47,7 +47,8 @@ const char* OptionsUsageText() {
            "  --format FORMAT       text (default), json, or kv (one key=value per line)\n"
            "  --json, --kv          short for --format json, --format kv\n"
            "\n"
-           "Exit codes: 0 done, 1 usage, 2 catalogue unreadable, 3 nothing plugged in,\n"
+           "Exit codes: 0 done, 1 usage, 2 catalogue unreadable or an unknown name (the accepted ones\n"
+           "            are listed), 3 nothing plugged in,\n"
            "            4 plugged in but the mouse cannot be reached, 5 the mouse did not answer,\n"
            "            6 the settings store cannot be opened or refused a value,\n"
            "            7 a profile or macro file cannot be read, is not one of ours, or cannot be written.\n";

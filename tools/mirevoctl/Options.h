@@ -7,6 +7,7 @@ enum ExitCode {
     kExitOk = 0,
     kExitUsage = 1,
     kExitCatalogue = 2,    // config.xml missing or unreadable
+    kExitUnknownName = 2,  // a button, function, key, macro or setting name the command does not know
     kExitNoDevice = 3,     // nothing of the catalogue plugged in
     kExitNotConnected = 4, // present, but the mouse cannot be reached (asleep, or only over Bluetooth)
     kExitNoAnswer = 5,     // reachable, but the mouse did not answer

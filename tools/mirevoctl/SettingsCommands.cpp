@@ -8,8 +8,11 @@
 
 #include "Clock.h"
 #include "DeviceCommand.h"
+#include "JsonObject.h"
+#include "NameMatch.h"
 #include "PerformanceConfig.h"
 #include "ProtocolFamily.h"
+#include "Report.h"
 #include "SettingRanges.h"
 
 namespace {
@@ -195,12 +198,14 @@ struct Change {
 };
 
 // Parses "name=value" into the changes it makes; the error text when it cannot.
-std::string ParseSetting(const std::string& word, std::vector<Change>& out) {
+// `unknownName` tells a name that is no setting from a value that does not fit.
+std::string ParseSetting(const std::string& word, std::vector<Change>& out, bool& unknownName) {
     std::size_t before = out.size();
     auto eq = word.find('=');
     if (eq == std::string::npos) return "expected NAME=VALUE, not '" + word + "'";
-    std::string name = word.substr(0, eq);
-    std::string text = word.substr(eq + 1);
+    std::string name = LowerCase(word.substr(0, eq));
+    // Words and hexadecimal colours alike are read in any case.
+    std::string text = LowerCase(word.substr(eq + 1));
     int v = 0;
     auto bad = [&]() { return "bad value '" + text + "' for " + name; };
     int level = 0;
@@ -248,7 +253,8 @@ std::string ParseSetting(const std::string& word, std::vector<Change>& out) {
         if (!ParseColour(text, v)) return bad();
         out.push_back({CString(), v, kLighting, "colour"});
     } else {
-        return "unknown setting '" + name + "'";
+        unknownName = true;
+        return UnknownName("setting", word.substr(0, eq), SettingNames());
     }
     for (std::size_t i = before; i < out.size(); ++i) out[i].given = v;
     return {};
@@ -272,7 +278,7 @@ bool CheckRanges(std::vector<Change>& changes, int deviceType, std::vector<std::
         if (c.name.empty()) continue;
         std::string error = RangeError(c.name, c.given, deviceType);
         if (!error.empty()) {
-            std::fprintf(stderr, "mirevoctl: set: %s=%d is out of range: %s\n", c.name.c_str(), c.given, error.c_str());
+            ReportError("set: %s=%d is out of range: %s\n", c.name.c_str(), c.given, error.c_str());
             return false;
         }
         int onStep = OnDeviceStep(c.name, c.value);
@@ -297,6 +303,18 @@ int Prepare(DeviceCommand& cmd, int& code) {
 
 }  // namespace
 
+std::vector<std::string> SettingNames() {
+    std::vector<std::string> names;
+    for (int level = 1; level <= codec::kDpiLevels; ++level) names.push_back("dpi" + std::to_string(level));
+    for (int level = 1; level <= codec::kDpiLevels; ++level) names.push_back("dpi-colour" + std::to_string(level));
+    for (const char* name : {"dpi-count", "dpi-level", "rate", "sensor", "liftoff", "scroll", "esports", "response", "sleep",
+                             "light-mode", "light-brightness", "light-speed", "light-colour"})
+        names.push_back(name);
+    return names;
+}
+
+std::vector<std::string> ResetWords() { return {"buttons", "lighting", "all", "factory"}; }
+
 int RunShow(CommandContext& context) {
     DeviceCommand cmd(context);
     int code = kExitOk;
@@ -311,14 +329,15 @@ int RunShow(CommandContext& context) {
 int RunSet(CommandContext& context) {
     std::vector<Change> changes;
     for (const std::string& word : context.options.args) {
-        std::string error = ParseSetting(word, changes);
+        bool unknownName = false;
+        std::string error = ParseSetting(word, changes, unknownName);
         if (!error.empty()) {
-            std::fprintf(stderr, "mirevoctl: set: %s\n", error.c_str());
-            return kExitUsage;
+            ReportError("set: %s\n", error.c_str());
+            return unknownName ? kExitUnknownName : kExitUsage;
         }
     }
     if (changes.empty()) {
-        std::fprintf(stderr, "mirevoctl: set: nothing to set (for example: set dpi2=1600 rate=1000)\n");
+        ReportError("set: nothing to set (for example: set dpi2=1600 rate=1000)\n");
         return kExitUsage;
     }
     DeviceCommand cmd(context);
@@ -333,7 +352,7 @@ int RunSet(CommandContext& context) {
         int hz = c.value;
         c.value = RateCode(cmd.DeviceType(), hz);
         if (c.value < 0) {
-            std::fprintf(stderr, "mirevoctl: set: this model has no report rate of %d Hz\n", hz);
+            ReportError("set: this model has no report rate of %d Hz\n", hz);
             return kExitUsage;
         }
     }
@@ -342,14 +361,14 @@ int RunSet(CommandContext& context) {
         LightRecord record;
         int mode = std::string(c.light) == "mode" ? c.value : cmd.Store().GetActiveLightMode(profile);
         if (!cmd.Session().hasLighting || !cmd.Store().GetLight(profile, mode, record)) {
-            std::fprintf(stderr, "mirevoctl: set: this model has no lighting mode %d\n", mode);
+            ReportError("set: this model has no lighting mode %d\n", mode);
             return kExitUsage;
         }
     }
     int tasks = 0;
     for (const Change& c : changes) {
         if (!StoreChange(cmd, profile, c)) {
-            std::fprintf(stderr, "mirevoctl: set: the settings store refused a value\n");
+            ReportError("set: the settings store refused a value\n");
             return kExitStore;
         }
         tasks |= c.task;
@@ -372,6 +391,8 @@ int RunSet(CommandContext& context) {
     if (code == kExitOk && context.options.format == OutputFormat::kText) {
         for (const std::string& note : rounded) std::printf("%s\n", note.c_str());
         std::printf("Profile %d: %zu setting(s) stored and sent\n", profile, context.options.args.size());
+    } else if (code == kExitOk && context.options.format == OutputFormat::kJson) {
+        JsonObject().Number("profile", profile).Bool("sent", true).Raw("rounded", JsonTextArray(rounded)).Print();
     } else if (code == kExitOk) {
         std::vector<Field> fields = {{"profile", std::to_string(profile), true}, {"sent", "true", true}};
         for (const std::string& note : rounded) fields.push_back({"rounded", note, false});
@@ -383,7 +404,7 @@ int RunSet(CommandContext& context) {
 int RunApply(CommandContext& context) {
     int profile = context.options.profile;
     if (!context.options.args.empty() && !ParseInt(context.options.args[0], 1, 5, profile)) {
-        std::fprintf(stderr, "mirevoctl: apply: wants a profile number 1 to 5\n");
+        ReportError("apply: wants a profile number 1 to 5\n");
         return kExitUsage;
     }
     DeviceCommand cmd(context);
@@ -403,11 +424,15 @@ int RunApply(CommandContext& context) {
 
 int RunReset(CommandContext& context) {
     const std::vector<std::string>& args = context.options.args;
-    std::string what = args.empty() ? "" : args[0];
+    if (args.size() != 1) {
+        ReportError("reset: wants one of %s\n", NameList(ResetWords()).c_str());
+        return kExitUsage;
+    }
+    std::string what = LowerCase(args[0]);
     int mask = what == "buttons" ? 1 : what == "lighting" ? 4 : what == "all" ? 5 : 0;
     if (mask == 0 && what != "factory") {
-        std::fprintf(stderr, "mirevoctl: reset: wants buttons, lighting, all or factory\n");
-        return kExitUsage;
+        ReportError("reset: %s\n", UnknownName("part", args[0], ResetWords()).c_str());
+        return kExitUnknownName;
     }
     DeviceCommand cmd(context);
     int code = kExitOk;
@@ -415,7 +440,7 @@ int RunReset(CommandContext& context) {
     if (code != kExitOk) return code;
     if (!cmd.ProfileIsCurrent()) {
         // The mouse resets parts of its current profile only.
-        std::fprintf(stderr, "mirevoctl: reset: profile %d is not the mouse's current profile; apply it first\n", profile);
+        ReportError("reset: profile %d is not the mouse's current profile; apply it first\n", profile);
         return kExitUsage;
     }
     DeviceSession& session = cmd.Session();
@@ -487,7 +512,7 @@ int RunWatch(CommandContext& context) {
         bool seconds = word.rfind("seconds=", 0) == 0;
         if ((!events && !seconds) ||
             !ParseInt(word.substr(word.find('=') + 1), 1, 1000000, events ? limitEvents : limitSeconds)) {
-            std::fprintf(stderr, "mirevoctl: watch: expected count=N or seconds=S, not '%s'\n", word.c_str());
+            ReportError("watch: expected count=N or seconds=S, not '%s'\n", word.c_str());
             return kExitUsage;
         }
     }

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "CommandHelp.h"
 #include "CommandTable.h"
 #include "File.h"
 #include "ProgramFolder.h"
+#include "Report.h"
 #include "Utf.h"
 
 namespace {
@@ -19,25 +21,26 @@ CString ConfigFolder(const Options& options) {
 
 int main(int argc, char** argv) {
     Options options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    SetReportFormat(options.format);
     const CommandEntry* command = options.error.empty() ? FindCommand(options.command) : nullptr;
     if (options.error.empty() && !command) options.error = "unknown command '" + options.command + "'";
     if (!options.error.empty()) {
-        std::fprintf(stderr, "mirevoctl: %s\n\n%s", options.error.c_str(), UsageText().c_str());
+        ReportError("%s", options.error.c_str());
+        if (options.format != OutputFormat::kJson) std::fprintf(stderr, "\n%s", UsageText().c_str());
         return kExitUsage;
-    }
-    if (options.command == "help") {
-        std::printf("%s", UsageText().c_str());
-        return kExitOk;
     }
     CString folder = ConfigFolder(options);
     DeviceCatalogue catalogue;
-    if (!catalogue.LoadConfig(folder) || catalogue.Models().empty()) {
-        std::fprintf(stderr, "mirevoctl: cannot read a catalogue of models from %s\n",
-                     utf::WideToUtf8(file::Join(folder, L"config.xml").str()).c_str());
+    bool catalogueRead = catalogue.LoadConfig(folder) && !catalogue.Models().empty();
+    // Help lists the catalogue's button names when it can, and works without it.
+    if (options.command == "help") return ShowHelp(options, catalogueRead ? &catalogue : nullptr, folder);
+    if (!catalogueRead) {
+        ReportError("cannot read a catalogue of models from %s\n",
+                    utf::WideToUtf8(file::Join(folder, L"config.xml").str()).c_str());
         return kExitCatalogue;
     }
     if (options.model && catalogue.DeviceAttrOf(options.model).IsEmpty()) {
-        std::fprintf(stderr, "mirevoctl: the catalogue has no model %d\n", options.model);
+        ReportError("the catalogue has no model %d\n", options.model);
         return kExitUsage;
     }
     HidDeviceManager manager;
