@@ -205,6 +205,7 @@ void MControlFont::DrawTitleByGdiplus(HDC dc, const CRect& rect, const CString& 
     format.SetLineAlignment(ToStringAlignment(m_nVAlignment, DT_VCENTER, DT_BOTTOM));
     format.SetFormatFlags(multiLine ? Gdiplus::StringFormatFlagsNoClip | Gdiplus::StringFormatFlagsMeasureTrailingSpaces
                                     : Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
+    if (!multiLine && m_bEllipsis) format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
     const Gdiplus::RectF box(static_cast<Gdiplus::REAL>(rect.left), static_cast<Gdiplus::REAL>(rect.top),
                              static_cast<Gdiplus::REAL>(rect.Width()), static_cast<Gdiplus::REAL>(rect.Height()));
     graphics.DrawString(text, -1, &font, box, &format, m_pTextBrush);

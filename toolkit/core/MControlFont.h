@@ -94,6 +94,9 @@ protected:
     int m_nRenderingHint = Gdiplus::TextRenderingHintClearTypeGridFit;
     HFONT m_hFont = nullptr;
     int m_bTextByGdi = 1;
+    // A single-line title too long for its rectangle ends in "..." instead of being
+    // cut off mid-letter (GDI+ text only; GDI text always ends a cut word so).
+    bool m_bEllipsis = false;
     Gdiplus::Image* m_pImage = nullptr;  // belongs to the paint manager's image cache
     int m_nFrameWidth = 0;
     int m_nFrameHeight = 0;

@@ -10,6 +10,7 @@ MouseButtonView::MouseButtonView(MObject* parent, UINT id, CRect rect, int visib
     : MPanel(parent, id, rect, visible), m_nRowHeight(rowHeight), m_highlight(Manager::GetSelectColor()) {
     m_bDblClk = 0;
     m_bTextByGdi = 0;
+    m_bEllipsis = true;
 }
 
 MouseButtonView::~MouseButtonView() {
@@ -98,7 +99,28 @@ void MouseButtonView::SetControlRect(CRect rect) {
     LayoutItems();
 }
 
+int MouseButtonView::FittingFontSize(HDC dc, const CRect& rect, const CString& text) {
+    Gdiplus::FontFamily* family = GetFontFamily(m_strFontFace);
+    if (!family || text.IsEmpty() || rect.Width() <= 0) return m_nFontSize;
+    Gdiplus::Graphics graphics(dc);
+    graphics.SetTextRenderingHint(static_cast<Gdiplus::TextRenderingHint>(m_nRenderingHint));
+    Gdiplus::StringFormat format(Gdiplus::StringFormatFlagsNoWrap);
+    const int smallest = std::max(1, m_nFontSize * 3 / 4);
+    for (int size = m_nFontSize; size > smallest; --size) {
+        Gdiplus::Font font(family, static_cast<Gdiplus::REAL>(size), m_nFontStyle, Gdiplus::UnitPixel);
+        Gdiplus::RectF bounds;
+        graphics.MeasureString(text, -1, &font, Gdiplus::PointF(0, 0), &format, &bounds);
+        if (bounds.Width <= static_cast<Gdiplus::REAL>(rect.Width())) return size;
+    }
+    return smallest;
+}
+
 void MouseButtonView::DrawTextIn(HDC dc, const CRect& rect, const CString& text, Gdiplus::ARGB colour) {
+    // Button names and functions come from the language files and can be longer
+    // than the label the layout gives them: one that does not fit is drawn smaller,
+    // down to three quarters of the font size, rather than cut off mid-word.
+    const int ownSize = m_nFontSize;
+    if (!m_bTextByGdi) m_nFontSize = FittingFontSize(dc, rect, text);
     const Gdiplus::ARGB own = m_textColor;
     if (colour != own) {
         m_textColor = colour;
@@ -111,6 +133,7 @@ void MouseButtonView::DrawTextIn(HDC dc, const CRect& rect, const CString& text,
         delete m_pTextBrush;
         m_pTextBrush = nullptr;
     }
+    m_nFontSize = ownSize;
 }
 
 void MouseButtonView::Repaint() {

@@ -63,6 +63,9 @@ protected:
     int ItemAt(CPoint point);
     // The control's title drawing in another colour, for the highlighted buttons.
     void DrawTextIn(HDC dc, const CRect& rect, const CString& text, Gdiplus::ARGB colour);
+    // The largest size, from the font's own down to three quarters of it, at which
+    // `text` fits the width of `rect` on one line.
+    int FittingFontSize(HDC dc, const CRect& rect, const CString& text);
     void Repaint();
 
     Lock m_itemLock;

@@ -5,15 +5,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "ControlFactory.h"
 #include "InputDriver.h"
 #include "Manager.h"
 #include "MouseCtrl.h"
 #include "MouseKeyCtrl.h"
+#include "RenderCanvas.h"
 #include "StatusTestSupport.h"
 
 namespace {
@@ -151,3 +154,31 @@ TEST(MouseFactoryTest, PanelsMakeTheFourWidgetsDialogsNone) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels of the name column of list row `row`, left to right, top to bottom.
+std::vector<DWORD> NameColumn(harness::TestWindow& window, int row) {
+    std::vector<DWORD> pixels;
+    const int top = kList.top + 2 + row * 32;
+    for (int y = top; y < top + 23; ++y)
+        for (int x = kList.left + 10; x < kList.left + 80; ++x) pixels.push_back(window.Pixel(x, y));
+    return pixels;
+}
+
+}  // namespace
+
+// Button names come from the language files and can be longer than their column. Cut at
+// the last whole letter, "Right button" would look exactly like "Right butt" or
+// "Right butto"; drawn small enough to fit, it looks like neither.
+TEST_F(MouseButtonsTest, ANameTooLongForItsColumnIsNotSilentlyCut) {
+    auto* list = window.Add(new MouseKeyCtrl(&recorder, kId, kList, 1));
+    ASSERT_NE(window.Manager().AddTempFont(L"Open Sans Semibold", Kelvo::test::FontFile("Semibold").c_str()), nullptr);
+    list->SetFont(L"Open Sans Semibold", 14, 0);
+    for (const wchar_t* name : {L"Right button", L"Right butt", L"Right butto"}) list->AddItem(name, L"", 0);
+    window.PaintNow();
+    const std::vector<DWORD> whole = NameColumn(window, 0);
+    EXPECT_NE(std::count(whole.begin(), whole.end(), 0x333333), static_cast<long>(whole.size())) << "no name drawn";
+    EXPECT_TRUE(whole != NameColumn(window, 1));
+    EXPECT_TRUE(whole != NameColumn(window, 2));
+}
