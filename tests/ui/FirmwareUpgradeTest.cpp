@@ -220,6 +220,8 @@ TEST_F(FirmwareUpgradeTest, EachWayTheUpdaterBehavesEndsInItsState) {
         const int queriesBefore = VersionQueries();
         ASSERT_TRUE(PressUpgrade(kMouseUpgrade, [&](HWND window, UpgradeDlg& dialog) {
             Seen(dialog, offer);
+            // A task that waits meanwhile goes out only once the dialog has closed.
+            m_window->Devices().Worker().Queue(DeviceTask{kTaskVersionCheck});
             RunTheUpdater(window, dialog, after, shot ? nullptr : L"upgrade-dialog.png");
             Close(window, dialog);
         }));
@@ -236,8 +238,8 @@ TEST_F(FirmwareUpgradeTest, EachWayTheUpdaterBehavesEndsInItsState) {
         EXPECT_EQ(after.button, Shipped(c.button));
         EXPECT_EQ(after.transfersWhileOpen, 0u) << "the worker left the mouse to the updater";
         EXPECT_EQ(LoggedCommands(), command + "\n");
-        // Closed, the versions are read again.
-        EXPECT_TRUE(wintest::PumpUntil([&] { return VersionQueries() > queriesBefore; }, kPatienceMs));
+        // Closed, the waiting task runs and the versions are read again.
+        EXPECT_TRUE(wintest::PumpUntil([&] { return VersionQueries() >= queriesBefore + 2; }, kPatienceMs));
     }
 }
 
