@@ -8,6 +8,7 @@
 #include "ButtonMemory.h"
 #include "DeviceSide.h"
 #include "SettingsMemory.h"
+#include "VersionAnswers.h"
 
 namespace sim {
 namespace {
@@ -116,9 +117,15 @@ void FeatureSet(World& world, Interface& iface, const Bytes& report) {
         Reply(world, iface, ReplyPath::kFeature, PairAnswer(d), notification);
         return;
     }
+    if (transfer == Transfer::kMouseVersion) {
+        // The receiver answers for its own versions, whether its mouse is there or not.
+        std::uint8_t selector = report.size() > 2 ? report[2] : 0;
+        if (!ReceiverAnswersVersion(d, selector) && (!MouseReachable(d) || d.setup.silent)) return;
+        Reply(world, iface, ReplyPath::kFeature, FeatureVersionAnswer(d, selector), notification);
+        return;
+    }
     if (!MouseReachable(d)) return;  // a sleeping mouse never hears the command
-    bool read = transfer == Transfer::kReadBack || transfer == Transfer::kAckThenGet ||
-                transfer == Transfer::kMouseVersion;
+    bool read = transfer == Transfer::kReadBack || transfer == Transfer::kAckThenGet;
     if (!read) {
         if (!FeatureButtonWrite(world.MemoryOf(d), report) && !FeatureSettingsWrite(world.MemoryOf(d), d.setup, report))
             StoreWrite(world, d, report);
@@ -129,7 +136,7 @@ void FeatureSet(World& world, Interface& iface, const Bytes& report) {
     }
     if (d.setup.silent) return;
     bool linkClosed = receiver && d.setup.needsHandshake && !d.handshaken;
-    if (linkClosed && transfer != Transfer::kMouseVersion) return;
+    if (linkClosed) return;
     Bytes answer = ReadAnswer(world, d, report);
     if (!receiver || transfer != Transfer::kAckThenGet) {
         Reply(world, iface, ReplyPath::kFeature, std::move(answer), notification);

@@ -7,6 +7,7 @@
 #include "ButtonMemory.h"
 #include "DeviceSide.h"
 #include "SettingsMemory.h"
+#include "VersionAnswers.h"
 
 namespace sim {
 namespace {
@@ -19,6 +20,7 @@ bool IsRead(std::uint8_t id, std::uint8_t cmd) {
 Bytes ReadAnswer(World& world, const Device& d, std::uint8_t id, std::uint8_t cmd) {
     Bytes a{d.setup.answerId, static_cast<std::uint8_t>(d.setup.echoCommand ? cmd : 0x00)};
     MouseMemory& m = world.MemoryOf(d);
+    if (id == 0xB5 && cmd == 0x04) return OutputVersionAnswer(d);
     if (id == 0xB5 && cmd == 0x03) {
         a.insert(a.end(), {0x00, static_cast<std::uint8_t>(d.setup.pairedVid & 0xFF),
                            static_cast<std::uint8_t>(d.setup.pairedVid >> 8),

@@ -50,6 +50,7 @@ bool ApplyOption(DeviceSetup& setup, const std::string& key, const std::string& 
                : key == "silent"      ? &setup.silent
                : key == "mapall"      ? &setup.mapListsAll
                : key == "mapfull"     ? &setup.mapFullItems
+               : key == "versionnul"  ? &setup.versionNul
                                       : nullptr;
     if (flag) {
         if (value != "0" && value != "1") return false;
@@ -65,6 +66,15 @@ bool ApplyOption(DeviceSetup& setup, const std::string& key, const std::string& 
         if (value == "state") setup.profileNotice = ProfileNotice::kState;
         else if (value == "reset") setup.profileNotice = ProfileNotice::kReset;
         else if (value == "none") setup.profileNotice = ProfileNotice::kNone;
+        else return false;
+        return true;
+    }
+    if (key == "firmware") { setup.firmware = value; return true; }
+    if (key == "dongle") { setup.receiverFirmware = value; return true; }
+    if (key == "dongletext") { setup.receiverSecondText = value; return true; }
+    if (key == "versionfields") {
+        if (value == "own") setup.versionFields = VersionFields::kOwnFirst;
+        else if (value == "mouselast") setup.versionFields = VersionFields::kMouseLast;
         else return false;
         return true;
     }

@@ -13,6 +13,9 @@
 // handshake), silent=0|1 (the mouse answers nothing), mapall=0|1 and mapfull=0|1 (output
 // dialect: the button map lists factory buttons too; assigned items carry six data bytes).
 // profilenotice=state|reset|none says how the mouse reports a profile chosen with its button.
+// Firmware versions: firmware=TEXT (the mouse), dongle=TEXT and dongletext=TEXT (a receiver's
+// version and second text); versionfields=own|mouselast (output dialect, the cable's answer:
+// the mouse's version first only, or also last) and versionnul=0|1 (the length counts a NUL).
 // The drop-in library reads it from MIREVO_SIM_SCENARIO: a file path, or the text
 // itself after "inline:" with ';' or '|' between lines. The mice's memory persists in
 // MIREVO_SIM_MEMORY, or else in "mirevo-sim.memory" in the current folder (an empty

@@ -18,6 +18,14 @@ enum class Kind { kWired, kReceiver, kBluetooth };
 // same `mouse` share one memory, as the same mouse does behind cable and receiver.
 // How the mouse tells the host that its profile button chose another profile; the
 // notification table has no code of its own for it.
+// How the output dialect's version answer fills its three text fields (a length byte
+// each, at 2, 22 and 42).
+enum class VersionFields {
+    kOwnFirst,   // on the cable only the first field, the mouse's; over a receiver the
+                 // receiver's, its second text and the mouse's
+    kMouseLast,  // as kOwnFirst, but on the cable the mouse's version also in the last field
+};
+
 enum class ProfileNotice {
     kState,  // a state report (0xE2) carrying the new profile's DPI level and rate
     kReset,  // 0xE6, after which the host reads the mouse again
@@ -49,6 +57,12 @@ struct DeviceSetup {
     ProfileNotice profileNotice = ProfileNotice::kState;
     bool mapListsAll = true;            // output dialect: the button map lists every button, factory ones
                                         // (type 0) included; else only the assigned ones
+    // Firmware version texts (ANSI), as the mouse and its receiver report them.
+    std::string firmware = "1.2.3";
+    std::string receiverFirmware = "1.1.0";    // receivers: their own version
+    std::string receiverSecondText = "2.4G";   // receivers: their second version text
+    VersionFields versionFields = VersionFields::kOwnFirst;
+    bool versionNul = false;            // version texts end with a NUL that their length byte counts
     bool mapFullItems = false;          // output dialect: map items of assigned buttons carry all six data
                                         // bytes; else only up to their last non-zero byte
 };

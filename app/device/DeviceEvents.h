@@ -27,6 +27,8 @@ inline int ConnectionTextFor(int workMode, bool connected) {
     }
 }
 
+struct FirmwareVersions;  // FirmwareVersion.h
+
 enum class DevicePage { kKeys, kPerformance, kMacros, kLighting };
 
 // Battery state for OnBattery: 0 discharging, 1 charging, 2 no information (clears the display).
@@ -52,4 +54,6 @@ public:
     // The mouse's current profile changed without the window switching it: the
     // mouse reported another one, or a read found another one active.
     virtual void OnCurrentProfileChanged(int /*profile*/) {}
+    // The firmware check ran: the version labels' texts and the upgrade marks.
+    virtual void OnFirmwareVersions(const FirmwareVersions& /*versions*/) {}
 };

@@ -42,6 +42,13 @@ struct MainWindowSetup {
     TextById texts = CurrentLanguageText;
     // Opens a web address for the logo; the default asks the shell.
     std::function<void(const CString& url)> openUrl;
+    // The folder that holds firmwareupgrade\ (the updater and its images); empty: the
+    // program folder. The updater is no part of the program's own folder when it runs
+    // from a build.
+    CString updaterFolder;
+    // How long the upgrade dialog waits for a word from the updater before it may be
+    // closed again.
+    int upgradeSilenceLimitMs = 120000;
 };
 
 class DeviceMainDlg : public Kelvo::MDialog, private DeviceEventListener, private PageContext {
@@ -113,6 +120,7 @@ private:
     void OnModelChangeFinished(unsigned generation, bool ok) override;
     void OnModelSelected(int deviceType) override;
     void OnCurrentProfileChanged(int profile) override;
+    void OnFirmwareVersions(const FirmwareVersions& versions) override;
 
     // ---- PageContext: what the pages use of the window (DeviceMainDlgPages.cpp) ----
     SettingsDatabase& Store() override;
@@ -121,6 +129,7 @@ private:
     bool Queue(int taskNumber) override;
     bool Queue(DeviceTask task) override;
     void FactoryReset() override;
+    void RunUpgrade(int target, const CString& mouseVersion, const CString& receiverVersion) override;
     UINT Ask(int titleId, int messageId, int type) override;
     const CString& FontName() const override { return m_strFont; }
     const CString& FontName2() const override { return m_strFont2; }

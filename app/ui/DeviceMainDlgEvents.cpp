@@ -50,6 +50,10 @@ void DeviceMainDlg::OnModelChangeFinished(unsigned generation, bool) { m_busy.Fi
 
 void DeviceMainDlg::OnModelSelected(int deviceType) { ShowModel(deviceType); }
 
+void DeviceMainDlg::OnFirmwareVersions(const FirmwareVersions& versions) {
+    for (const auto& page : m_pages) page->ShowFirmware(versions);
+}
+
 void DeviceMainDlg::OnCurrentProfileChanged(int profile) {
     if (profile < 1 || profile > 5) return;
     m_nCurProfile = profile;

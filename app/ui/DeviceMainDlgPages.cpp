@@ -7,6 +7,7 @@
 #include "Manager.h"
 #include "Preferences.h"
 #include "Product.h"
+#include "UpgradeDlg.h"
 #include "WaitDlg.h"
 
 SettingsDatabase& DeviceMainDlg::Store() { return m_devices->Store(); }
@@ -32,6 +33,21 @@ void DeviceMainDlg::FactoryReset() {
     m_devices->Worker().Queue(task);
     ModalEventHold::Scope modal(m_hold);
     if (ShowWait(GetSafeHwnd(), m_busy)) ++m_busyShown;
+}
+
+void DeviceMainDlg::RunUpgrade(int target, const CString& mouseVersion, const CString& receiverVersion) {
+    if (m_shutDown) return;
+    UpgradeSetup setup;
+    setup.descriptionFolder = m_devices->ProgramFolder();
+    setup.updaterFolder = m_setup.updaterFolder.IsEmpty() ? m_devices->ProgramFolder() : m_setup.updaterFolder;
+    setup.texts = m_setup.texts;
+    setup.silenceLimitMs = m_setup.upgradeSilenceLimitMs;
+    const CString stem = m_devices->Catalogue().DeviceAttrOf(m_nDeviceType);
+    DeviceWorker& worker = m_devices->Worker();
+    ModalEventHold::Scope modal(m_hold);
+    worker.SetPaused(true);
+    ShowUpgradeDialog(GetSafeHwnd(), setup, target, stem, mouseVersion, receiverVersion);
+    worker.SetPaused(false);
 }
 
 UINT DeviceMainDlg::Ask(int titleId, int messageId, int type) {

@@ -5,6 +5,7 @@
 
 #include "DebugTrace.h"
 #include "File.h"
+#include "FirmwareVersionCheck.h"
 #include "Preferences.h"
 #include "Utf.h"
 
@@ -39,6 +40,7 @@ DeviceStack::DeviceStack(DeviceStackFolders folders, Registry& registry, DeviceE
     m_tracker = std::make_unique<ConnectionTracker>(m_manager, m_catalogue, listener, m_sink);
     DeviceWorkerHooks hooks;
     hooks.hasLighting = [this](int deviceType) { return HasLighting(deviceType); };
+    hooks.versionCheck = [this](DeviceDialect& dialect, DeviceSession& session) { CheckVersions(dialect, session); };
     m_worker = std::make_unique<DeviceWorker>(m_manager, *m_tracker, m_store, listener, hooks);
 }
 
@@ -55,6 +57,14 @@ ModelDescription DeviceStack::Describe(int deviceType) const {
 }
 
 bool DeviceStack::HasLighting(int deviceType) const { return Describe(deviceType).light; }
+
+// On the worker's thread, in the dialect of the model the worker reads.
+void DeviceStack::CheckVersions(DeviceDialect& dialect, DeviceSession& session) {
+    const ModelDescription model = Describe(session.deviceType);
+    const ShippedFirmware shipped{model.mouse_firmware, model.dongle_firmware};
+    const FirmwareVersions versions = CheckFirmware(dialect, m_manager.ConnectMode(), shipped);
+    if (session.listener) session.listener->OnFirmwareVersions(versions);
+}
 
 void DeviceStack::Start(int deviceType) {
     if (m_worker->Running()) return;

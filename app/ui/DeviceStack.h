@@ -72,6 +72,8 @@ private:
     };
 
     bool HasLighting(int deviceType) const;
+    // The firmware check (the worker's hook): the versions go to the listener.
+    void CheckVersions(DeviceDialect& dialect, DeviceSession& session);
 
     DeviceStackFolders m_folders;
     Registry& m_registry;

@@ -16,6 +16,13 @@ void WindowEventQueue::OnModelSelected(int deviceType) { Push({Kind::kModelSelec
 void WindowEventQueue::OnBluetoothBatteryWanted() { Push({Kind::kBluetoothBatteryWanted}); }
 void WindowEventQueue::OnCurrentProfileChanged(int profile) { Push({Kind::kCurrentProfileChanged, profile}); }
 
+void WindowEventQueue::OnFirmwareVersions(const FirmwareVersions& versions) {
+    LockGuard guard(m_lock);
+    if (m_closed) return;
+    m_versions.push_back(versions);
+    Push({Kind::kFirmwareVersions, static_cast<int>(m_versions.size() - 1)});
+}
+
 void WindowEventQueue::OnReloadPage(DevicePage page) {
     size_t index = static_cast<size_t>(page);
     if (index >= kPageCount) return;
@@ -36,25 +43,29 @@ void WindowEventQueue::Push(Event event) {
 
 void WindowEventQueue::Drain(DeviceEventListener& ui) {
     std::vector<Event> batch;
+    std::vector<FirmwareVersions> versions;
     {
         LockGuard guard(m_lock);
         batch.swap(m_waiting);
+        versions.swap(m_versions);
         m_reloadWaiting.fill(false);
         m_wakeSent = false;
     }
     // Replayed outside the lock: the window may take its time (or open a modal loop)
     // while the worker keeps queueing.
-    for (const Event& event : batch) Replay(event, ui);
+    for (const Event& event : batch) Replay(event, versions, ui);
 }
 
 void WindowEventQueue::Close() {
     LockGuard guard(m_lock);
     m_closed = true;
     m_waiting.clear();
+    m_versions.clear();
     m_reloadWaiting.fill(false);
 }
 
-void WindowEventQueue::Replay(const Event& event, DeviceEventListener& ui) {
+void WindowEventQueue::Replay(const Event& event, const std::vector<FirmwareVersions>& versions,
+                              DeviceEventListener& ui) {
     switch (event.kind) {
     case Kind::kStatusText: ui.OnStatusText(event.first); break;
     case Kind::kClearMessage: ui.OnClearMessage(); break;
@@ -68,5 +79,9 @@ void WindowEventQueue::Replay(const Event& event, DeviceEventListener& ui) {
     case Kind::kModelSelected: ui.OnModelSelected(event.first); break;
     case Kind::kBluetoothBatteryWanted: ui.OnBluetoothBatteryWanted(); break;
     case Kind::kCurrentProfileChanged: ui.OnCurrentProfileChanged(event.first); break;
+    case Kind::kFirmwareVersions:
+        if (event.first >= 0 && static_cast<size_t>(event.first) < versions.size())
+            ui.OnFirmwareVersions(versions[static_cast<size_t>(event.first)]);
+        break;
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "DeviceEvents.h"
+#include "FirmwareVersion.h"
 #include "Lock.h"
 
 class WindowEventQueue : public DeviceEventListener {
@@ -26,6 +27,7 @@ public:
     void OnModelSelected(int deviceType) override;
     void OnBluetoothBatteryWanted() override;
     void OnCurrentProfileChanged(int profile) override;
+    void OnFirmwareVersions(const FirmwareVersions& versions) override;
 
     // On the UI thread: everything waiting, replayed in order. Events fired meanwhile
     // wait for the next wake-up.
@@ -38,6 +40,7 @@ private:
     enum class Kind {
         kStatusText, kClearMessage, kBattery, kPagesEnabled, kReloadPage,
         kModelReadFinished, kModelChangeFinished, kModelSelected, kBluetoothBatteryWanted, kCurrentProfileChanged,
+        kFirmwareVersions,
     };
     struct Event {
         Kind kind;
@@ -47,12 +50,15 @@ private:
     static constexpr size_t kPageCount = 4;
 
     void Push(Event event);
-    static void Replay(const Event& event, DeviceEventListener& ui);
+    static void Replay(const Event& event, const std::vector<FirmwareVersions>& versions, DeviceEventListener& ui);
 
     Lock m_lock;
     std::function<bool()> m_wake;
     bool m_wakeSent = false;
     std::vector<Event> m_waiting;
+    // Versions carry texts: the events point into this list (by index), which is
+    // emptied with the batch.
+    std::vector<FirmwareVersions> m_versions;
     std::array<bool, kPageCount> m_reloadWaiting{};
     bool m_closed = false;
 };

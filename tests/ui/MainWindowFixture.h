@@ -79,6 +79,8 @@ protected:
         setup.skinFolder = SourceAssets() + L"\\skins\\theme1";
         setup.texts = TextOf;
         setup.openUrl = [this](const CString& url) { m_opened.push_back(url); };
+        setup.updaterFolder = m_updaterFolder;
+        setup.upgradeSilenceLimitMs = m_upgradeSilenceLimitMs;
         m_window = std::make_unique<DeviceMainDlg>(std::move(setup));
         ASSERT_TRUE(m_window->CreateMainWindow());
         m_hwnd = m_window->GetSafeHwnd();
@@ -119,6 +121,10 @@ protected:
     std::filesystem::path m_data;
     FakeRegistry m_registry;
     std::vector<CString> m_opened;
+    // Where the window looks for firmwareupgrade\ (empty: its program folder), and how
+    // long the upgrade dialog waits for the updater to say something.
+    CString m_updaterFolder;
+    int m_upgradeSilenceLimitMs = 120000;
     std::unique_ptr<DeviceMainDlg> m_window;
     HWND m_hwnd = nullptr;
 };

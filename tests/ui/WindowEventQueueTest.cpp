@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Utf.h"
 #include "WindowEventQueue.h"
 
 namespace {
@@ -25,6 +26,10 @@ public:
     void OnModelSelected(int deviceType) override { Add("model " + std::to_string(deviceType)); }
     void OnBluetoothBatteryWanted() override { Add("gatt battery"); }
     void OnCurrentProfileChanged(int profile) override { Add("profile " + std::to_string(profile)); }
+    void OnFirmwareVersions(const FirmwareVersions& v) override {
+        Add("firmware " + utf::WideToUtf8(v.mouse.str()) + "/" + utf::WideToUtf8(v.receiver.str()) +
+            (v.mouseUpgrade ? " m" : "") + (v.receiverUpgrade ? " r" : ""));
+    }
 
     std::string log;
 
@@ -33,7 +38,7 @@ private:
 };
 
 // One step of a case: events fired by the worker, a drain on the UI thread, or a close.
-enum class Step { kStatus, kBattery, kReloadKeys, kReloadLighting, kEveryKind, kDrain, kClose };
+enum class Step { kStatus, kBattery, kReloadKeys, kReloadLighting, kFirmware, kEveryKind, kDrain, kClose };
 
 struct Case {
     const char* name;
@@ -48,6 +53,7 @@ void Fire(WindowEventQueue& queue, RecordingListener& ui, Step step) {
     case Step::kBattery: queue.OnBattery(80, 1); break;
     case Step::kReloadKeys: queue.OnReloadPage(DevicePage::kKeys); break;
     case Step::kReloadLighting: queue.OnReloadPage(DevicePage::kLighting); break;
+    case Step::kFirmware: queue.OnFirmwareVersions(FirmwareVersions{L"1.2.0", L"0.0", true, false}); break;
     case Step::kEveryKind:
         queue.OnClearMessage();
         queue.OnPagesEnabled(false);
@@ -57,6 +63,7 @@ void Fire(WindowEventQueue& queue, RecordingListener& ui, Step step) {
         queue.OnBluetoothBatteryWanted();
         queue.OnCurrentProfileChanged(3);
         queue.OnBattery(5, kBatteryCleared);
+        queue.OnFirmwareVersions(FirmwareVersions{L"1.2.3", L"1.1.0\n2.4G", false, true});
         break;
     case Step::kDrain: queue.Drain(ui); break;
     case Step::kClose: queue.Close(); break;
@@ -69,7 +76,13 @@ TEST(WindowEventQueue, DeliversInOrderMergesWaitingReloadsAndWakesOncePerBatch) 
         {"nothing fired", {kDrain}, "", 0},
         {"order kept", {kStatus, kBattery, kReloadKeys, kDrain}, "status 51, battery 80/1, reload 0", 1},
         {"every kind with its arguments", {kEveryKind, kDrain},
-         "clear, pages off, read ok, change 4000000000 failed, model 7, gatt battery, profile 3, battery 5/2", 1},
+         "clear, pages off, read ok, change 4000000000 failed, model 7, gatt battery, profile 3, battery 5/2, "
+         "firmware 1.2.3/1.1.0\n2.4G r",
+         1},
+        {"versions keep their texts from batch to batch", {kFirmware, kEveryKind, kDrain, kFirmware, kDrain},
+         "firmware 1.2.0/0.0 m, clear, pages off, read ok, change 4000000000 failed, model 7, gatt battery, "
+         "profile 3, battery 5/2, firmware 1.2.3/1.1.0\n2.4G r, firmware 1.2.0/0.0 m",
+         2},
         {"a waiting reload takes the next one in", {kReloadKeys, kStatus, kReloadKeys, kDrain},
          "reload 0, status 51", 1},
         {"reloads of other pages stay apart", {kReloadKeys, kReloadLighting, kReloadKeys, kDrain},

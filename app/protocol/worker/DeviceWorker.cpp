@@ -33,6 +33,7 @@ int DeviceWorker::CurrentProfile() const { return m_session.currentProfile; }
 // The fine timer resolution is asked for only around transfers: an iteration with
 // nothing to do leaves the system timer alone.
 void DeviceWorker::Run() {
+    if (m_paused) return;
     if (std::optional<DeviceTask> task = m_queue.Pop()) {
         RaisedTimerResolution raised(m_resolution);
         if (!Perform(*task)) DebugTrace("device task %d abandoned: a transfer failed", task->number);

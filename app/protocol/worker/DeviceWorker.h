@@ -52,6 +52,10 @@ public:
     // before it queues the apply-profile task; the worker changes it only when
     // the mouse reports another one, and tells the listener.
     void SetCurrentProfile(int profile);
+    // While paused (an updater rewrites the mouse's firmware) the worker neither runs
+    // tasks nor polls; what is queued meanwhile waits for the resume.
+    void SetPaused(bool paused) { m_paused = paused; }
+    bool Paused() const { return m_paused.load(); }
     int CurrentProfile() const;
     const DeviceTaskQueue& Tasks() const { return m_queue; }
 
@@ -93,5 +97,6 @@ private:
     std::unique_ptr<DeviceDialect> m_dialect;
     int m_dialectType = 0;
     std::atomic<bool> m_firstReadDone{false};
+    std::atomic<bool> m_paused{false};
     bool m_modelChosen = false;  // worker thread only
 };

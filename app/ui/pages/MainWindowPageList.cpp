@@ -1,5 +1,6 @@
 #include "MainWindowPageList.h"
 
+#include "FirmwareBlock.h"
 #include "LightingPage.h"
 #include "KeyAssignmentPage.h"
 #include "PerformancePage.h"
@@ -13,6 +14,8 @@ std::vector<std::unique_ptr<MainWindowPage>> MakeMainWindowPages(PageControls& c
     // The settings page's Windows pointer block, and the program settings page.
     pages.push_back(std::make_unique<PointerSettingsBlock>(controls));
     pages.push_back(std::make_unique<ProgramSettingsPage>(controls));
+    // The program settings page's firmware block.
+    pages.push_back(std::make_unique<FirmwareBlock>(controls));
     // The lighting page.
     pages.push_back(std::make_unique<LightingPage>(controls));
     // The key assignment page.

@@ -41,6 +41,10 @@ public:
     // The factory reset: one worker task that resets the mouse, empties and refills the
     // store and reads the mouse again, with the busy dialog up until that read ends.
     virtual void FactoryReset() = 0;
+    // The firmware upgrade dialog for `target` (2 mouse, 3 receiver) with the versions the
+    // labels show, modal over the window; the worker leaves the mouse to the updater
+    // until it has closed.
+    virtual void RunUpgrade(int target, const CString& mouseVersion, const CString& receiverVersion) = 0;
 
     // ---- the window ---------------------------------------------------------------------
     virtual CString Text(int id) const = 0;
@@ -81,4 +85,6 @@ public:
     virtual void ApplyLanguage() {}
     // The window became active; `shownPage` is the page it shows (MainPage's number).
     virtual void OnWindowActivated(int /*shownPage*/) {}
+    // The worker's firmware check has run.
+    virtual void ShowFirmware(const FirmwareVersions&) {}
 };

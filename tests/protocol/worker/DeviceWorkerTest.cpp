@@ -344,6 +344,21 @@ TEST_F(DeviceWorkerTest, IdlePollingOnlyWithADeviceAndAFailedReReadQueuesOneReco
     EXPECT_TRUE(calls.list.empty()) << "no poll without a device";
 }
 
+// While an updater rewrites the firmware nothing may talk to the mouse: no poll, no
+// task; what was queued meanwhile runs after the resume.
+TEST_F(DeviceWorkerTest, APausedWorkerNeitherPollsNorRunsTasks) {
+    worker->SetPaused(true);
+    worker->Queue({kTaskDpi});
+    worker->Run();
+    worker->Run();
+    EXPECT_TRUE(calls.list.empty());
+    EXPECT_EQ(worker->Tasks().Waiting().size(), 1u);
+    worker->SetPaused(false);
+    worker->Run();
+    worker->Run();
+    EXPECT_EQ(calls.list, (std::vector<std::string>{"dpi p1 m101", "poll p1 m101"}));
+}
+
 TEST_F(DeviceWorkerTest, AModelChangeIsCarriedOutByTheWorkerAndAlwaysEndsTheBusyState) {
     worker->Queue({kTaskDpi});
     worker->Queue({kTaskModelChange, 0, -1, 0, -1, kArvoR3});
