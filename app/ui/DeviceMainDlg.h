@@ -122,6 +122,8 @@ private:
     bool Queue(DeviceTask task) override;
     void FactoryReset() override;
     UINT Ask(int titleId, int messageId, int type) override;
+    UINT AskText(int titleId, const CString& message, int type) override;
+    void MacrosChanged() override;
     const CString& FontName() const override { return m_strFont; }
     const CString& FontName2() const override { return m_strFont2; }
     void SetLeftLock(int locked) override { m_nLeftLock = locked ? 1 : 0; }
@@ -134,6 +136,8 @@ private:
     bool RoutePageNotification(UINT id, UINT code, LRESULT& result);
     void ReloadPages(DevicePage page);
     void ApplyPagesLanguage();
+    bool RoutePageWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+    void TellPagesShown(int shownPage);
 
     // ---- frame ----
     void CreateFrame();
