@@ -43,7 +43,7 @@ public:
     bool OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
     // A stored macro name as the lists show it in the interface's language.
-    static CString LocalizeMacroName(const CString& stored);
+    CString LocalizeMacroName(const CString& stored);
 
 private:
     // ---- controls (MacroPage.cpp, MacroPageLayout.cpp) ----

@@ -5,6 +5,7 @@
 #include "CRecordList.h"
 #include "DeviceTypeRanges.h"
 #include "MainWindowMessages.h"
+#include "MButton.h"
 #include "MenuWnd.h"
 #include "MacroList.h"
 #include "TextNotifications.h"
