@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "CComboBoxWnd.h"
 #include "CRecordList.h"
 #include "CUIMessageBox.h"
 #include "FileChooserDriver.h"
@@ -90,13 +91,15 @@ protected:
         wintest::Click(MenuItem(corner, index));
         wintest::Pump(300);
     }
-    // The insert menu opens 115 pixels above the insert button; items in the order
-    // button, key, delay, move by x and y.
+    // The insert menu opens 115 pixels above the insert button (215 with the single
+    // moves of the output dialect); items in the order button, key, delay, move by x
+    // and y.
     void Insert(int item) {
         ClickControl(153);
         const CRect button = m_window->GetControl(153)->GetRect();
         POINT corner = wintest::ScreenOf(m_hwnd, CPoint(button.left, button.top));
-        corner.y -= 115;
+        const int type = m_window->DeviceType();
+        corner.y -= type >= 301 && type <= 399 ? 215 : 115;
         ChooseFromMenu(corner, item);
     }
     // The menu a row's "more" button opens, at the cursor plus (2, 2).
@@ -199,7 +202,9 @@ TEST_F(MacroPageTest, ARecordingStoresTheKeysAndClicksWithTheirDelays) {
         EXPECT_EQ(keyDown.delay_time, keyUp.delay_time) << "press and release are one group";
         EXPECT_NE(keyDown.delay_time, steps[0].delay_time) << "a new group of its own";
         for (const MacroStep& s : recorded) {
-            if (s.type == 4 || s.type == 5) EXPECT_EQ(s.value, 1) << s.desc.GetString();
+            if (s.type == 4 || s.type == 5) {
+                EXPECT_EQ(s.value, 1) << s.desc.GetString();
+            }
             if (s.type != 1) continue;
             EXPECT_GE(s.value, 1);
             EXPECT_LE(s.value, 31000);
@@ -269,7 +274,9 @@ TEST_F(MacroPageTest, EditingAnEventStoresIt) {
         c.edit();
         EXPECT_EQ(Plain(macroId), c.expected);
         std::vector<MacroStep> steps = StepsOf(macroId);
-        if (steps.size() == 2) EXPECT_EQ(steps[0].delay_time, steps[1].delay_time);
+        if (steps.size() == 2) {
+            EXPECT_EQ(steps[0].delay_time, steps[1].delay_time) << "the pair stays one group";
+        }
     }
 }
 
@@ -376,8 +383,7 @@ TEST_F(MacroPageTest, ExportedMacrosComeBackAndHostileFilesAreRefused) {
     Insert(3);
     ClickControl(166);
     const int macroId = ShownMacro();
-    const std::filesystem::path folder = m_data / "export";
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path folder = uitest::ChooserVisibleFolder(L"mirevo-macro-export");
     {
         auto answer = uitest::AnswerNextChooser(folder.wstring());
         AnswerNextBox();
@@ -389,9 +395,12 @@ TEST_F(MacroPageTest, ExportedMacrosComeBackAndHostileFilesAreRefused) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
     ASSERT_EQ(files.size(), 1u);
     EXPECT_NE(m_message->find(files[0].filename().wstring()), std::wstring::npos) << *m_message;
+    const std::filesystem::path exported = m_data / files[0].filename();
+    std::filesystem::copy_file(files[0], exported);
+    std::filesystem::remove_all(folder);
 
     {
-        auto answer = uitest::AnswerNextChooser(files[0].wstring());
+        auto answer = uitest::AnswerNextChooser(exported.wstring());
         AnswerNextBox();
         ClickControl(143);
         ASSERT_TRUE(wintest::PumpUntil([&] { return answer->Answered(); }, kPatienceMs));
@@ -404,7 +413,9 @@ TEST_F(MacroPageTest, ExportedMacrosComeBackAndHostileFilesAreRefused) {
     EXPECT_EQ(Plain(imported.macro_id), Plain(macroId));
     EXPECT_EQ(MacroRows().GetItemCount(), 2);
 
-    const std::wstring data = std::wstring(L"" MIREVO_SOURCE_DIR_W) + L"\\tests\\ui\\data\\macro\\";
+    // The chooser takes a path of the Windows side: the files are copied there first.
+    const std::filesystem::path data =
+        std::filesystem::path(std::wstring(L"" MIREVO_SOURCE_DIR_W)) / "tests" / "ui" / "data" / "macro";
     struct Hostile {
         const wchar_t* file;
         int problemText;  // 0: imported without its absurd values
@@ -418,15 +429,16 @@ TEST_F(MacroPageTest, ExportedMacrosComeBackAndHostileFilesAreRefused) {
     for (const Hostile& h : hostile) {
         SCOPED_TRACE(testing::Message() << CString(h.file).GetString());
         {
-            auto answer = uitest::AnswerNextChooser(data + h.file);
+            std::filesystem::copy_file(data / h.file, m_data / h.file);
+            auto answer = uitest::AnswerNextChooser((m_data / h.file).wstring());
             AnswerNextBox();
             ClickControl(143);
             ASSERT_TRUE(wintest::PumpUntil([&] { return answer->Answered(); }, kPatienceMs));
         }
         ASSERT_TRUE(BoxAnswered());
         EXPECT_NE(m_message->find(h.file), std::wstring::npos) << *m_message;
-        if (h.problemText) EXPECT_NE(m_message->find(TextOf(h.problemText).GetString()), std::wstring::npos) << *m_message;
-        else EXPECT_NE(m_message->find(TextOf(783).GetString()), std::wstring::npos) << *m_message;
+        const int reason = h.problemText ? h.problemText : 783;  // imported: "out of range" is listed
+        EXPECT_NE(m_message->find(TextOf(reason).GetString()), std::wstring::npos) << *m_message;
         EXPECT_EQ(Macros().size(), h.macrosAfter);
     }
     const MacroHeader absurd = Macros().back();
@@ -463,7 +475,8 @@ TEST_F(MacroPageTest, AnAssignedMacroReachesTheMouse) {
         if (setup->family == sim::Family::kNodic) {
             // Key down and key up of usage 0x04 among the table's events.
             auto holds = [&] {
-                const std::vector<std::uint8_t>& table = memory->nodic.macroTable;
+                const std::vector<std::uint8_t>& table =
+                    memory->nodic.profiles[static_cast<std::size_t>(memory->currentProfile)].macroTable;
                 const std::uint8_t down[] = {0x01, 0x04}, up[] = {0x81, 0x04};
                 auto at = std::search(table.begin(), table.end(), std::begin(down), std::end(down));
                 return at != table.end() && std::search(at, table.end(), std::begin(up), std::end(up)) != table.end();
