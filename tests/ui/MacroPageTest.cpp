@@ -19,6 +19,7 @@
 #include "MainWindowFixture.h"
 #include "MouseKeyCtrl.h"
 #include "SettingsDatabase.h"
+#include "TextFormat.h"
 
 namespace {
 
@@ -131,6 +132,14 @@ protected:
         wintest::Pump(100);
     }
     void NewMacro() { ClickControl(142); }
+    // The key page's second button (the first is guarded): row 1 of its button list,
+    // 36·s under the column's top, one row every 27·s + 5. Its button number.
+    int SelectSecondButton() {
+        const int height = static_cast<int>(Kelvo::MouseKeyCtrl::kRowHeight * m_window->Scale() + 0.5f);
+        auto S = [&](double v) { return static_cast<int>(v * m_window->Scale()); };
+        Click(CPoint(100 + S(10) + S(105), 75 + S(50) + S(36) + (height + 5) + height / 2));
+        return Get<Kelvo::MouseKeyCtrl>(63)->GetItemKeyValue(1);
+    }
     // The next message box is answered with OK once it shows; its message is kept.
     void AnswerNextBox() {
         m_message = std::make_shared<std::wstring>();
@@ -186,6 +195,9 @@ TEST_F(MacroPageTest, ARecordingStoresTheKeysAndClicksWithTheirDelays) {
         EXPECT_EQ(Get<Kelvo::MControl>(44)->IsEnabled(), 0) << "the tabs wait for the stop";
         EXPECT_EQ(Get<Kelvo::MControl>(141)->IsEnabled(), 0);
         Tap('A');
+        // A read of the mouse reloads the pages meanwhile: the recording keeps its rows.
+        m_window->Devices().Worker().Queue(DeviceTask{kTaskApplyProfile, m_window->CurrentProfile()});
+        wintest::Pump(1500);
         Click(CPoint(100 + 20, 75 + 20));  // the title row
         ClickControl(157);
 
@@ -446,6 +458,41 @@ TEST_F(MacroPageTest, ExportedMacrosComeBackAndHostileFilesAreRefused) {
     EXPECT_EQ(Plain(absurd.macro_id), (std::vector<Step>{{CString(kDown) + L"A", 2, 65}}));
 }
 
+// A macro longer than the mouse holds is stored whole; assigning it tells the user that
+// only its first events go to the mouse.
+TEST_F(MacroPageTest, AssigningAMacroLongerThanTheMouseHoldsSaysSo) {
+    ASSERT_NO_FATAL_FAILURE(OpenOn(kF1));
+    const int macroId = Store().AddMacro(L"Long");
+    ASSERT_GT(macroId, 0);
+    std::vector<MacroStep> steps;
+    for (int i = 0; i < 300; ++i) {
+        MacroStep step;
+        step.macro_id = macroId;
+        step.record_index = i;
+        step.type = i % 2 ? 3 : 2;
+        step.value = 'A';
+        step.delay_time = 1000 + i / 2;
+        step.desc = CString(i % 2 ? kUp : kDown) + L"A";
+        steps.push_back(step);
+    }
+    ASSERT_TRUE(Store().SaveMacroSteps(steps));
+    Click(TabCentre(kKeyTab));
+    auto* list = Get<Kelvo::MComboBox2>(72);
+    ASSERT_NE(list, nullptr);
+    m_window->Devices().Worker().Queue(DeviceTask{kTaskApplyProfile, m_window->CurrentProfile()});
+    ASSERT_TRUE(wintest::PumpUntil([&] { return list->GetItemCount() == 1; }, kPatienceMs));
+    SelectSecondButton();
+    AnswerNextBox();
+    ClickControl(72);
+    ASSERT_TRUE(list->IsPopupOpen());
+    RECT popup{};
+    GetWindowRect(list->GetPopup()->GetSafeHwnd(), &popup);
+    wintest::Click(POINT{(popup.left + popup.right) / 2, popup.top + 6 + Kelvo::MComboBox::kRowHeight / 2});
+    ASSERT_TRUE(BoxAnswered());
+    EXPECT_EQ(*m_message, FormatText(TextOf(769), {254}).str());
+    EXPECT_EQ(StepsOf(macroId).size(), 300u) << "stored whole";
+}
+
 // A macro made on the page and assigned on the key page reaches the mouse's memory in
 // each dialect: its key press and release.
 TEST_F(MacroPageTest, AnAssignedMacroReachesTheMouse) {
@@ -457,11 +504,7 @@ TEST_F(MacroPageTest, AnAssignedMacroReachesTheMouse) {
         NewMacro();
         Insert(1);  // "A" pressed and released
         Click(TabCentre(kKeyTab));
-        auto& buttons = *Get<Kelvo::MouseKeyCtrl>(63);
-        const int height = static_cast<int>(Kelvo::MouseKeyCtrl::kRowHeight * m_window->Scale() + 0.5f);
-        auto S = [&](double v) { return static_cast<int>(v * m_window->Scale()); };
-        Click(CPoint(100 + S(10) + S(105), 75 + S(50) + S(36) + (height + 5) + height / 2));
-        const int button = buttons.GetItemKeyValue(1);
+        const int button = SelectSecondButton();
         auto* list = Get<Kelvo::MComboBox2>(72);
         ClickControl(72);
         ASSERT_TRUE(list->IsPopupOpen());
