@@ -195,9 +195,6 @@ TEST_F(MacroPageTest, ARecordingStoresTheKeysAndClicksWithTheirDelays) {
         EXPECT_EQ(Get<Kelvo::MControl>(44)->IsEnabled(), 0) << "the tabs wait for the stop";
         EXPECT_EQ(Get<Kelvo::MControl>(141)->IsEnabled(), 0);
         Tap('A');
-        // A read of the mouse reloads the pages meanwhile: the recording keeps its rows.
-        m_window->Devices().Worker().Queue(DeviceTask{kTaskApplyProfile, m_window->CurrentProfile()});
-        wintest::Pump(1500);
         Click(CPoint(100 + 20, 75 + 20));  // the title row
         ClickControl(157);
 
@@ -229,6 +226,21 @@ TEST_F(MacroPageTest, ARecordingStoresTheKeysAndClicksWithTheirDelays) {
         EXPECT_EQ(Get<Kelvo::MControl>(169)->IsEnabled(), 0);
     }
     EXPECT_EQ(uitest::KeepScreenshot(m_hwnd, L"macro-page.png"), L"");
+}
+
+// Hiding the window to the tray ends a recording, which is stored, and frees the page.
+TEST_F(MacroPageTest, HidingTheWindowStopsAndStoresTheRecording) {
+    ASSERT_NO_FATAL_FAILURE(OpenOn(kF1));
+    NewMacro();
+    const int macroId = ShownMacro();
+    ClickControl(159);  // no delays
+    ClickControl(157);
+    Tap('A');
+    ShowWindow(m_hwnd, SW_HIDE);  // as the close button does
+    wintest::Pump(100);
+    EXPECT_EQ(TypesOf(StepsOf(macroId)), (std::vector<int>{2, 3}));
+    EXPECT_EQ(Get<Kelvo::MControl>(44)->IsEnabled(), 1);
+    EXPECT_EQ(Get<Kelvo::MControlFont>(157)->GetTitle(), TextOf(358));
 }
 
 // Each editor changes the selected event (or its whole group) and stores the steps.
