@@ -271,6 +271,7 @@ TEST_F(MacroPageTest, EditingAnEventStoresIt) {
         {"button chosen from the list", 0,
          [&] {
              auto* list = Get<Kelvo::MComboBox>(174);
+             ASSERT_NE(list, nullptr);
              ClickControl(174);
              RECT popup{};
              GetWindowRect(list->GetPopup()->GetSafeHwnd(), &popup);
@@ -377,7 +378,13 @@ TEST_F(MacroPageTest, RenameAndDeleteTouchOnlyTheirMacro) {
         ASSERT_TRUE(Store().GetKeyAssignment(p.profile, 0, 2, record));
         EXPECT_EQ(record.macro_desc, CString(L"Sprint")) << p.profile;
     }
+    auto& buttons = *Get<Kelvo::MouseKeyCtrl>(63);
+    for (int index = 0; index < buttons.GetItemCount(); ++index) {
+        if (buttons.GetItemKeyValue(index) != 2) continue;
+        EXPECT_EQ(buttons.GetItemKeyDesc(index), CString(L"Sprint")) << "the key page names the button's macro anew";
+    }
     auto* keyList = Get<Kelvo::MComboBox2>(72);
+    ASSERT_NE(keyList, nullptr);
     ASSERT_EQ(keyList->GetItemCount(), 3);
     EXPECT_EQ(keyList->GetItemText(1), CString(L"Sprint"));
 
@@ -518,6 +525,7 @@ TEST_F(MacroPageTest, AnAssignedMacroReachesTheMouse) {
         Click(TabCentre(kKeyTab));
         const int button = SelectSecondButton();
         auto* list = Get<Kelvo::MComboBox2>(72);
+        ASSERT_NE(list, nullptr);
         ClickControl(72);
         ASSERT_TRUE(list->IsPopupOpen());
         RECT popup{};
