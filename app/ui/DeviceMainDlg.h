@@ -131,6 +131,8 @@ private:
     void FactoryReset() override;
     void RunUpgrade(int target, const CString& mouseVersion, const CString& receiverVersion) override;
     UINT Ask(int titleId, int messageId, int type) override;
+    UINT AskText(int titleId, const CString& message, int type) override;
+    void MacrosChanged() override;
     const CString& FontName() const override { return m_strFont; }
     const CString& FontName2() const override { return m_strFont2; }
     void SetLeftLock(int locked) override { m_nLeftLock = locked ? 1 : 0; }
@@ -143,6 +145,8 @@ private:
     bool RoutePageNotification(UINT id, UINT code, LRESULT& result);
     void ReloadPages(DevicePage page);
     void ApplyPagesLanguage();
+    bool RoutePageWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+    void TellPagesShown(int shownPage);
 
     // ---- frame ----
     void CreateFrame();

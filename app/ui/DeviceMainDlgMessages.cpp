@@ -60,6 +60,7 @@ LRESULT DeviceMainDlg::SwitchPage(int index) {
     if (!tabs) return 0;
     m_nCurPage = tabs->GetItemID(index);
     ShowModelPictureForPage();
+    TellPagesShown(m_nCurPage);
     return 1;
 }
 
@@ -183,6 +184,7 @@ LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         break;
     case WM_SHOWWINDOW:
         FollowVisibility(wparam != 0);
+        if (wparam == 0) TellPagesShown(-1);
         break;
     case WM_SIZE:
         FollowVisibility(wparam != SIZE_MINIMIZED && ::IsWindowVisible(GetSafeHwnd()));
@@ -191,6 +193,7 @@ LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         if (wparam) Shutdown();
         return 0;
     default:
+        if (RoutePageWindowMessage(msg, wparam, lparam)) return 0;
         if (msg == TrayIcon::TaskbarCreatedMessage()) {
             m_tray.Readd();
             return 0;

@@ -55,6 +55,15 @@ UINT DeviceMainDlg::Ask(int titleId, int messageId, int type) {
     return ShowMessage(Text(messageId), GetSafeHwnd(), Text(titleId), type, m_setup.texts);
 }
 
+UINT DeviceMainDlg::AskText(int titleId, const CString& message, int type) {
+    ModalEventHold::Scope modal(m_hold);
+    return ShowMessage(message, GetSafeHwnd(), Text(titleId), type, m_setup.texts);
+}
+
+void DeviceMainDlg::MacrosChanged() {
+    for (const auto& page : m_pages) page->OnMacrosChanged();
+}
+
 void DeviceMainDlg::ChangeLanguage(int lcid) {
     if (lcid != product::kEnglish && lcid != product::kSecondLanguage) return;
     CurrentLanguage.store(lcid);
@@ -92,4 +101,15 @@ void DeviceMainDlg::ReloadPages(DevicePage reloaded) {
 
 void DeviceMainDlg::ApplyPagesLanguage() {
     for (const auto& page : m_pages) page->ApplyLanguage();
+}
+
+bool DeviceMainDlg::RoutePageWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+    for (const auto& page : m_pages) {
+        if (page->OnWindowMessage(msg, wparam, lparam)) return true;
+    }
+    return false;
+}
+
+void DeviceMainDlg::TellPagesShown(int shownPage) {
+    for (const auto& page : m_pages) page->OnShownPageChanged(shownPage);
 }

@@ -35,6 +35,7 @@ public:
     bool ReloadsOn(DevicePage page) const override { return page == DevicePage::kKeys; }
     void Reload() override;
     void ApplyLanguage() override;
+    void OnMacrosChanged() override;
 
     // A key combination as the button list shows it: the modifiers (mask bits Ctrl 1,
     // Shift 2, Alt 4, Win 8) in the order Shift, Ctrl, Win, Alt, then the key's name.
@@ -61,6 +62,7 @@ private:
     void CreatePanelB();
     void FillCategoryLists();
     void FillMacroList();
+    void TellWhenMacroIsCut(int macroId);
     void PlaceButtonColumn(int top);
     void PlaceFunctionColumn(int top);
     void PlacePanels(int left, int top);

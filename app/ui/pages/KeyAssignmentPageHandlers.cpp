@@ -8,6 +8,9 @@
 
 #include "ButtonCode.h"
 #include "KeyUsage.h"
+#include "MacroBody.h"
+#include "NodicMacroTable.h"
+#include "TextFormat.h"
 #include "DeviceTypeRanges.h"
 #include "MButton2.h"
 #include "MButton3.h"
@@ -119,6 +122,29 @@ void KeyAssignmentPage::AssignFromList(Category& category) {
     record.macro_value = static_cast<int>(list.GetCurData());
     record.macro_desc = list.GetItemText(list.GetCurSel());
     Assign(record);
+    if (category.type == codec::kFunctionMacro) TellWhenMacroIsCut(record.macro_value);
+}
+
+// A macro is stored whole, but the mouse holds only so many events: the user learns
+// that only the first ones will play.
+void KeyAssignmentPage::TellWhenMacroIsCut(int macroId) {
+    SettingsDatabase& store = m_c.Context().Store();
+    MacroHeader header;
+    if (!store.GetMacro(macroId, header)) return;
+    std::vector<MacroStep> steps;
+    store.ListMacroSteps(macroId, steps);
+    int kept = 0;
+    bool cut = false;
+    if (SecondFamily()) {
+        const nodic::MacroRecord record = nodic::BuildMacroRecord(header, steps, 0);
+        kept = record.events;
+        cut = record.droppedSteps > 0;
+    } else {
+        const codec::MacroBody body = codec::BuildMacroBody(header, steps);
+        kept = body.events;
+        cut = body.dropped > 0;
+    }
+    if (cut) m_c.Context().AskText(125, FormatText(m_c.Context().Text(769), {kept}), 0);
 }
 
 void KeyAssignmentPage::OpenPanelAByUser() {

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "MComboBox2.h"
-#include "MacroNames.h"
-#include "buttons/ButtonWording.h"
+#include "CurrentLanguage.h"
+#include "MacroPageNames.h"
+#include "MouseKeyCtrl.h"
 #include "SettingsDatabase.h"
 
 namespace {
@@ -58,19 +59,33 @@ void KeyAssignmentPage::FillCategoryLists() {
     FillMacroList();
 }
 
-// The stored macros by name, the default-name prefix in the interface's language.
+// The stored macros as the macro page lists them: same order, same shown names.
 void KeyAssignmentPage::FillMacroList() {
     Category* macros = CategoryOfType(4);
     if (!macros || !macros->list) return;
     std::vector<MacroHeader> headers;
     m_c.Context().Store().ListMacros(headers);
-    const codec::MacroNaming naming = CurrentButtonWording().Naming();
+    const CString defaultWord = m_c.Context().Text(351);
     Kelvo::MComboBox2& list = *macros->list;
     if (list.IsPopupOpen()) list.ClosePopup();
     list.DelAllItems();
     for (const MacroHeader& header : headers) {
-        const CString name = codec::LocaliseMacroName(header.name, naming);
+        const CString name = LocalizeMacroName(header.name, CurrentLanguage.load(), defaultWord);
         list.AddItem(name.GetString(), static_cast<DWORD>(header.macro_id), nullptr, kItemColour);
     }
     list.SetCurSel(0);
+}
+
+// The macro page added, renamed or removed a macro: the list follows, and so do the
+// descriptions of the buttons that play a renamed macro.
+void KeyAssignmentPage::OnMacrosChanged() {
+    FillMacroList();
+    std::vector<KeyAssignment> records;
+    m_c.Context().Store().ListKeyAssignments(m_c.Context().CurrentProfile(), 0, records);
+    for (const KeyAssignment& record : records) {
+        if (record.macro_type == 4 && m_buttonList) {
+            m_buttonList->SetItemKeyDesc(record.key_code, StoredDescription(record).GetString());
+        }
+    }
+    ShowKeyFunction();
 }

@@ -3,6 +3,7 @@
 #include "FirmwareBlock.h"
 #include "LightingPage.h"
 #include "KeyAssignmentPage.h"
+#include "MacroPage.h"
 #include "PerformancePage.h"
 #include "PointerSettingsBlock.h"
 #include "ProgramSettingsPage.h"
@@ -20,5 +21,7 @@ std::vector<std::unique_ptr<MainWindowPage>> MakeMainWindowPages(PageControls& c
     pages.push_back(std::make_unique<LightingPage>(controls));
     // The key assignment page.
     pages.push_back(std::make_unique<KeyAssignmentPage>(controls));
+    // The macro page.
+    pages.push_back(std::make_unique<MacroPage>(controls));
     return pages;
 }

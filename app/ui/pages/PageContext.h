@@ -51,6 +51,11 @@ public:
     // The skinned message box over the window, with the worker's events held while it
     // shows: 1 for the first button (OK, yes), 2 for the second (no).
     virtual UINT Ask(int titleId, int messageId, int type) = 0;
+    // The same with a message made by the page (a file's name, what an import left out).
+    virtual UINT AskText(int titleId, const CString& message, int type) = 0;
+    // The store's macros were added, renamed or removed: every page that lists them
+    // follows (MainWindowPage::OnMacrosChanged).
+    virtual void MacrosChanged() = 0;
     // The height scale of the window (1 at 1121 x 780) and the two font faces.
     virtual float Scale() const = 0;
     virtual const CString& FontName() const = 0;
@@ -87,4 +92,10 @@ public:
     virtual void OnWindowActivated(int /*shownPage*/) {}
     // The worker's firmware check has run.
     virtual void ShowFirmware(const FirmwareVersions&) {}
+    // The window shows another page (MainPage's number), or -1 when it was hidden.
+    virtual void OnShownPageChanged(int /*shownPage*/) {}
+    // A window message of the page's own (a menu's choice); true when it was handled.
+    virtual bool OnWindowMessage(UINT /*msg*/, WPARAM /*wparam*/, LPARAM /*lparam*/) { return false; }
+    // Another page added, renamed or removed a macro in the store.
+    virtual void OnMacrosChanged() {}
 };

@@ -395,6 +395,9 @@ SKINS = {
     "img_btn_value_down": lambda: arrow_button(10, 10, False),
     "img_spin_up": lambda: arrow_button(12, 8, True),
     "img_spin_down": lambda: arrow_button(12, 8, False),
+    # The macro page's buttons that move the selected event up and down.
+    "img_recorditem_up": lambda: arrow_button(16, 14, True),
+    "img_recorditem_down": lambda: arrow_button(16, 14, False),
 
     # Lists and combo boxes.
     "img_combobox": combo_box,
