@@ -43,15 +43,18 @@ same_as_dist() {
 
 reg_has() { "$run" reg query "$@" >/dev/null 2>&1; }
 
-# Windows user folders as this script sees them, found by their end.
+# The user's Start-menu entries and the program's data folder, as this script sees them.
 start_menu_entries() {
   find "$prefix/drive_c/users" "$prefix/drive_c/ProgramData" -path '*/Start Menu/Programs/Mirevo.lnk' 2>/dev/null
 }
 data_folder() {
-  find -L "$prefix/drive_c/users" -maxdepth 3 -type d -name 'Corvane Files' 2>/dev/null | head -n 1
+  local folder
+  for folder in "$prefix"/drive_c/users/*/Documents/"Corvane Files"; do
+    [ -d "$folder" ] && echo "$folder" && return
+  done
 }
 
-install() {
+run_installer() {
   rm -rf "$unix_dir"
   if ! "$run" "$setup" /S "$@" "/D=$win_dir" >"$work/setup.log" 2>&1; then
     fail "the installer $* ended with an error (see $work/setup.log)"
@@ -62,7 +65,7 @@ install() {
 
 # The uninstaller copies itself away and returns at once; it removes its Add/Remove
 # Programs entry last, so that entry's going means it has finished.
-uninstall() {
+run_uninstaller() {
   local root=$1 deadline=$((SECONDS + 120))
   shift
   "$run" "$win_dir\\Uninstall.exe" /S "$@" >"$work/uninstall.log" 2>&1 || fail "the uninstaller $* ended with an error"
@@ -116,7 +119,7 @@ mkdir -p "$work" "$shots"
 check_zip
 
 # For the current user, with the program run once.
-if install; then
+if run_installer; then
   same_as_dist "the installed folder" "$(tree_sums "$unix_dir" | grep -v '  \./Uninstall\.exe$')"
   [ -f "$unix_dir/Uninstall.exe" ] || fail "no uninstaller in the install folder"
   [ "$(start_menu_entries | wc -l)" = 1 ] || fail "expected one Start-menu entry, found: $(start_menu_entries)"
@@ -132,7 +135,7 @@ if install; then
   # As the system page does when the user turns autorun on.
   "$run" reg add "$run_key" /v Corvane /t REG_SZ /d "\"$win_dir\\Mirevo.exe\"" /f >/dev/null 2>&1
 
-  uninstall HKCU
+  run_uninstaller HKCU
   check_removed "per-user uninstall"
   [ "$( [ -n "$data" ] && cd "$data/db" 2>/dev/null && ls ./*.db 2>/dev/null)" = "$databases" ] ||
     fail "the uninstaller did not keep the settings databases ($databases)"
@@ -140,7 +143,7 @@ if install; then
 fi
 
 # For all users, uninstalled with the settings.
-if install /ALLUSERS; then
+if run_installer /ALLUSERS; then
   reg_has "HKLM\\$uninstall_key" /v UninstallString || fail "an install for all users has no entry under HKLM"
   reg_has "HKCU\\$uninstall_key" && fail "an install for all users registered itself for the current user"
   start_menu_entries | grep -q '/ProgramData/' || fail "an install for all users has no entry in the common Start menu"
@@ -149,7 +152,7 @@ if install /ALLUSERS; then
   exported="$data/exported-profile.xml"
   [ -n "$data" ] && echo '<profile/>' >"$exported"
 
-  uninstall HKLM /REMOVESETTINGS
+  run_uninstaller HKLM /REMOVESETTINGS
   check_removed "uninstall for all users"
   [ -d "$data/db" ] && fail "the uninstaller asked to remove the settings kept the databases"
   reg_has "$product_key" && fail "the uninstaller asked to remove the settings kept the preferences"
