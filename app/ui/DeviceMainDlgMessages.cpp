@@ -65,14 +65,15 @@ LRESULT DeviceMainDlg::SwitchPage(int index) {
 }
 
 // The big picture on the home page; the small one beside the pages that concern the
-// mouse's buttons, levels, macros and lighting. The two settings pages use the whole
-// width for their two columns.
+// mouse's buttons, levels and lighting. The macro page's options column and the two
+// settings pages' right-hand columns stand where it would be.
 void DeviceMainDlg::ShowModelPictureForPage() {
     const bool home = m_nCurPage == static_cast<int>(MainPage::kHome);
-    const bool settings = m_nCurPage == static_cast<int>(MainPage::kSettings) ||
-                          m_nCurPage == static_cast<int>(MainPage::kSystem);
+    const bool covered = m_nCurPage == static_cast<int>(MainPage::kMacros) ||
+                         m_nCurPage == static_cast<int>(MainPage::kSettings) ||
+                         m_nCurPage == static_cast<int>(MainPage::kSystem);
     if (Kelvo::MControl* picture = GetControl(kHomeModelPicture)) picture->SetVisible(home ? 1 : 0);
-    if (Kelvo::MControl* picture = GetControl(kPageModelPicture)) picture->SetVisible(!home && !settings ? 1 : 0);
+    if (Kelvo::MControl* picture = GetControl(kPageModelPicture)) picture->SetVisible(!home && !covered ? 1 : 0);
 }
 
 void DeviceMainDlg::ChangeModel() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ArrowText.h"
 #include "CScrollVertical.h"
 #include "ListEditWnd.h"
 #include "ListViewport.h"
@@ -217,7 +218,17 @@ void EditableRowList::DrawTextIn(HDC dc, const CRect& rect, const CString& text,
         delete m_pTextBrush;
         m_pTextBrush = nullptr;
     }
-    DrawTitle(dc, rect, text, false);
+    Gdiplus::FontFamily* family = m_bTextByGdi ? nullptr : GetFontFamily(m_strFontFace);
+    if (family && HasArrow(text)) {
+        const Gdiplus::Font font(family, static_cast<Gdiplus::REAL>(m_nFontSize), m_nFontStyle, Gdiplus::UnitPixel);
+        const int alignment = m_nAlignment;
+        m_nAlignment = DT_LEFT;  // the runs follow one another from the left
+        DrawArrowText(dc, rect, text, font, colour,
+                      [&](const CString& run, const CRect& box) { DrawTitle(dc, box, run, false); });
+        m_nAlignment = alignment;
+    } else {
+        DrawTitle(dc, rect, text, false);
+    }
     if (colour != own) {
         m_textColor = own;
         delete m_pTextBrush;

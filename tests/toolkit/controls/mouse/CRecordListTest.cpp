@@ -3,12 +3,14 @@
 // selects a row with its group, renaming in place, and the type icons from the skin.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "CRecordList.h"
+#include "RenderCanvas.h"
 #include "InputDriver.h"
 #include "Manager.h"
 #include "StatusTestSupport.h"
@@ -172,6 +174,28 @@ TEST_F(CRecordListTest, EachTypeShowsItsIconNormalAndHighlighted) {
                 << "type " << rows[i].type << " shows " << std::hex << shown;
         }
     }
+}
+
+// The font has no arrows: drawn as glyphs, "↓  A" and "↑  A" would both show the same
+// empty box. Drawn as strokes, a key's press and release look different, and the text
+// after the arrow is still drawn.
+TEST_F(CRecordListTest, ArrowsInEventTextsAreDrawnNotLeftToTheFont) {
+    ASSERT_NE(window.Manager().AddTempFont(L"Open Sans Semibold", Kelvo::test::FontFile("Semibold").c_str()), nullptr);
+    CRecordList* list = Make({});
+    list->SetFont(L"Open Sans Semibold", 14, 0);
+    list->AddString(L"\u2193  A", 2, 4, 1);
+    list->AddString(L"\u2191  A", 3, 4, 1);
+    window.PaintNow();
+    auto pixels = [&](int row, int from, int to) {
+        std::vector<DWORD> p;
+        for (int y = kListRect.top + row * 30 + 3; y < kListRect.top + row * 30 + 27; ++y)
+            for (int x = kListRect.left + from; x < kListRect.left + to; ++x) p.push_back(window.Pixel(x, y));
+        return p;
+    };
+    const std::vector<DWORD> down = pixels(0, 190, 205), up = pixels(1, 190, 205);
+    EXPECT_NE(std::count(down.begin(), down.end(), kBackground), static_cast<long>(down.size())) << "no arrow";
+    EXPECT_TRUE(down != up) << "press and release look alike";
+    EXPECT_TRUE(pixels(0, 205, 240) == pixels(1, 205, 240)) << "the key's name follows both arrows alike";
 }
 
 }  // namespace
