@@ -25,7 +25,8 @@ public:
 
 private:
     struct Api;
-    struct OpenService;
+    struct ServiceFile;
     struct Subscription;
+    ServiceFile* Find(GattServiceHandle id);
     std::unique_ptr<Api> m_api;
 };

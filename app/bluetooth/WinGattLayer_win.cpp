@@ -93,12 +93,12 @@ struct WinGattLayer::Api {
     bool ready = false;
 
     std::mutex lock;
-    std::map<GattServiceHandle, std::unique_ptr<OpenService>> services;
+    std::map<GattServiceHandle, std::unique_ptr<ServiceFile>> services;
     std::map<GattRegistration, std::unique_ptr<Subscription>> subscriptions;
 };
 
 // An open service interface with the characteristics last listed for it.
-struct WinGattLayer::OpenService {
+struct WinGattLayer::ServiceFile {
     HANDLE file = INVALID_HANDLE_VALUE;
     std::vector<BTH_LE_GATT_CHARACTERISTIC> characteristics;
 };
@@ -144,6 +144,12 @@ WinGattLayer::~WinGattLayer() {
 
 bool WinGattLayer::Available() const { return m_api->ready; }
 
+WinGattLayer::ServiceFile* WinGattLayer::Find(GattServiceHandle id) {
+    std::lock_guard<std::mutex> guard(m_api->lock);
+    auto entry = m_api->services.find(id);
+    return entry == m_api->services.end() ? nullptr : entry->second.get();
+}
+
 std::vector<CString> WinGattLayer::BatteryServicePaths() {
     std::vector<CString> paths;
     if (!m_api->ready) return paths;
@@ -173,7 +179,7 @@ GattServiceHandle WinGattLayer::Open(const CString& path) {
     HANDLE file = CreateFileW(path.GetString(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
-    auto service = std::make_unique<OpenService>();
+    auto service = std::make_unique<ServiceFile>();
     service->file = file;
     const auto id = reinterpret_cast<GattServiceHandle>(service.get());
     std::lock_guard<std::mutex> guard(m_api->lock);
@@ -182,7 +188,7 @@ GattServiceHandle WinGattLayer::Open(const CString& path) {
 }
 
 void WinGattLayer::Close(GattServiceHandle id) {
-    std::unique_ptr<OpenService> service;
+    std::unique_ptr<ServiceFile> service;
     {
         std::lock_guard<std::mutex> guard(m_api->lock);
         auto found = m_api->services.find(id);
@@ -195,12 +201,7 @@ void WinGattLayer::Close(GattServiceHandle id) {
 
 bool WinGattLayer::Characteristics(GattServiceHandle id, std::vector<GattCharacteristicInfo>& found) {
     found.clear();
-    OpenService* service = nullptr;
-    {
-        std::lock_guard<std::mutex> guard(m_api->lock);
-        auto entry = m_api->services.find(id);
-        if (entry != m_api->services.end()) service = entry->second.get();
-    }
+    ServiceFile* service = Find(id);
     if (!service || !m_api->ready) return false;
     USHORT count = 0;
     if (m_api->getServices(service->file, 0, nullptr, &count, kNoFlags) != kMoreData || count == 0) return false;
@@ -228,12 +229,7 @@ bool WinGattLayer::Characteristics(GattServiceHandle id, std::vector<GattCharact
 
 bool WinGattLayer::ReadValue(GattServiceHandle id, int characteristic, std::vector<std::uint8_t>& value) {
     value.clear();
-    OpenService* service = nullptr;
-    {
-        std::lock_guard<std::mutex> guard(m_api->lock);
-        auto entry = m_api->services.find(id);
-        if (entry != m_api->services.end()) service = entry->second.get();
-    }
+    ServiceFile* service = Find(id);
     if (!service || characteristic < 0 || characteristic >= static_cast<int>(service->characteristics.size())) {
         return false;
     }
@@ -252,12 +248,7 @@ bool WinGattLayer::ReadValue(GattServiceHandle id, int characteristic, std::vect
 }
 
 GattRegistration WinGattLayer::Subscribe(GattServiceHandle id, int characteristic, GattValueCallback callback) {
-    OpenService* service = nullptr;
-    {
-        std::lock_guard<std::mutex> guard(m_api->lock);
-        auto entry = m_api->services.find(id);
-        if (entry != m_api->services.end()) service = entry->second.get();
-    }
+    ServiceFile* service = Find(id);
     if (!service || characteristic < 0 || characteristic >= static_cast<int>(service->characteristics.size())) {
         return 0;
     }
