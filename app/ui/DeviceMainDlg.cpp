@@ -13,8 +13,10 @@
 #include "MPicture.h"
 #include "MTabCtrl.h"
 #include "MainWindowMessages.h"
+#include "BatteryServiceMatch.h"
 #include "Product.h"
 #include "SingleInstance.h"
+#include "WinGattLayer.h"
 
 namespace {
 
@@ -66,7 +68,8 @@ int DeviceMainDlg::OnInitDialog() {
     HWND window = GetSafeHwnd();
     // The worker's events need the window; the device stack needs their listener.
     m_post = std::make_unique<WindowEventPost>(window);
-    m_devices = std::make_unique<DeviceStack>(m_setup.folders, *m_setup.registry, m_post->WorkerListener(), &m_naming);
+    CreateWorkerListener();
+    m_devices = std::make_unique<DeviceStack>(m_setup.folders, *m_setup.registry, *m_workerListener, &m_naming);
     m_devices->LoadCatalogue();
     const int result = MDialog::OnInitDialog();  // InitUI and UISize
     SingleInstance::Mark(window);
@@ -89,10 +92,21 @@ void DeviceMainDlg::FinishStart() {
     m_started = true;
     HWND window = GetSafeHwnd();
     m_tray.Add(window, UM_TRAY_NOTIFY, product::kName, m_setup.skinFolder);
+    m_tray.EnableAbout(true);
     m_hotplug = std::make_unique<HidInterfaceNotifications>(
         [this](const CString& path, DeviceChange change) { m_devices->Worker().QueueDeviceChange(path, change); });
     m_hotplug->Register(window);
     m_devices->Start(m_nDeviceType);
+}
+
+void DeviceMainDlg::CreateWorkerListener() {
+    m_gatt = m_setup.gatt ? m_setup.gatt() : std::make_unique<WinGattLayer>();
+    m_bleBattery = std::make_unique<BleBatteryService>(*m_gatt, m_post->WorkerListener());
+    // Both hooks run on the worker, after the device stack exists.
+    auto deviceMatch = [this] { return BatteryServiceMatch(m_devices->Catalogue().ModesOf(m_devices->CurrentModel())); };
+    auto onStatusText = [this](int) { m_firmwareRelease.store(m_devices->Manager().WiredRelease()); };
+    m_workerListener = std::make_unique<BluetoothBatteryRelay>(m_post->WorkerListener(), *m_bleBattery,
+                                                               std::move(deviceMatch), std::move(onStatusText));
 }
 
 void DeviceMainDlg::InitUI(CRect client) {
@@ -296,6 +310,8 @@ void DeviceMainDlg::Shutdown() {
     m_shutDown = true;
     // The worker first: its transfers end at once, and nothing it reports is wanted now.
     if (m_devices) m_devices->Stop();
+    // The stack's callbacks post through the window's queue: they go before it closes.
+    if (m_bleBattery) m_bleBattery->Release();
     if (m_post) m_post->Close();
     if (m_hotplug) m_hotplug->Unregister();
     m_tray.Remove();

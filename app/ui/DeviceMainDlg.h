@@ -10,10 +10,13 @@
 // and the window reaches the worker only by queueing tasks.
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "BleBatteryService.h"
+#include "BluetoothBatteryRelay.h"
 #include "BusyDialogGate.h"
 #include "CString.h"
 #include "CUIMessageBox.h"
@@ -49,6 +52,8 @@ struct MainWindowSetup {
     // How long the upgrade dialog waits for a word from the updater before it may be
     // closed again.
     int upgradeSilenceLimitMs = 120000;
+    // The Bluetooth LE stack the battery is read through; the default loads the system's.
+    std::function<std::unique_ptr<GattLayer>()> gatt;
 };
 
 class DeviceMainDlg : public Kelvo::MDialog, private DeviceEventListener, private PageContext {
@@ -165,7 +170,13 @@ private:
     void ShowModelPictureForPage();
     void ChangeModel();
     LRESULT OpenProfiles();
+    LRESULT OnProfileCommand(WPARAM command, LPARAM profile);
     LRESULT SwitchProfile(int profile);
+    void ImportProfileFile();
+    void ExportProfileFile(int profile);
+    void ShowAboutDialog();
+    // The worker's listener: the posting one, behind the Bluetooth battery's relay.
+    void CreateWorkerListener();
     void OpenStorePage();
     void Exit();
     // What start-up leaves until the window has painted once: tray icon, interface
@@ -179,6 +190,11 @@ private:
     MainWindowSetup m_setup;
     LanguageProfileNaming m_naming;
     std::unique_ptr<WindowEventPost> m_post;      // exists while the window does
+    std::unique_ptr<GattLayer> m_gatt;
+    std::unique_ptr<BleBatteryService> m_bleBattery;
+    std::unique_ptr<BluetoothBatteryRelay> m_workerListener;
+    // The wired mouse's release number as the worker last found it (the About dialog).
+    std::atomic<int> m_firmwareRelease{0};
     std::unique_ptr<DeviceStack> m_devices;
     PageControls m_pageControls{*this, *this};
     std::vector<std::unique_ptr<MainWindowPage>> m_pages;

@@ -4,12 +4,18 @@
 
 #include <dbt.h>
 
+#include "AboutDlg.h"
 #include "CIconButton.h"
 #include "CurrentLanguage.h"
+#include "FileChoosers.h"
 #include "MComboBox.h"
 #include "MTabCtrl.h"
 #include "MainWindowMessages.h"
 #include "Preferences.h"
+#include "ProfileDlg.h"
+#include "ProfileFileMessages.h"
+#include "ProfileSwitch.h"
+#include "ProfileTransfer.h"
 #include "Product.h"
 #include "WaitDlg.h"
 
@@ -22,6 +28,9 @@ constexpr int kTextNotOnline = 57;
 constexpr int kTextNoticeTitle = 576;
 constexpr int kTextBluetoothNotice = 56;
 constexpr int kTextProfileTitle = 61;
+// The choosers' title and filter name, as the shell shows them.
+const wchar_t* const kExportFolderTitle = L"PROFILE";
+const wchar_t* const kImportFilterName = L"MouseKey";
 
 }  // namespace
 
@@ -100,8 +109,67 @@ LRESULT DeviceMainDlg::OpenProfiles() {
         ShowNotice(kTextBluetoothNotice, kTextProfileTitle);
         return 0;
     }
-    // The profile dialog posts its choice back as UM_PROFILE_COMMAND.
+    Kelvo::MControl* button = GetControl(kProfileButton);
+    if (!button) return 0;
+    CRect onScreen = button->GetRect();
+    ::MapWindowPoints(GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
+    ProfileDlgSetup setup;
+    setup.mainWindow = GetSafeHwnd();
+    setup.store = &m_devices->Store();
+    setup.currentProfile = m_nCurProfile;
+    setup.language = CurrentLanguage.load();
+    setup.texts = m_setup.texts;
+    // The dialog posts its choice back as UM_PROFILE_COMMAND, handled once it has closed.
+    ModalEventHold::Scope modal(m_hold);
+    ShowProfiles(std::move(setup), ProfileDialogRect(onScreen));
     return 1;
+}
+
+LRESULT DeviceMainDlg::OnProfileCommand(WPARAM command, LPARAM profile) {
+    const ProfileCommand decoded = DecodeProfileCommand(static_cast<std::intptr_t>(command), profile);
+    switch (decoded.kind) {
+    case ProfileCommandKind::kSwitch: return SwitchProfile(decoded.profile);
+    case ProfileCommandKind::kImport: ImportProfileFile(); break;
+    case ProfileCommandKind::kExport: ExportProfileFile(decoded.profile); break;
+    case ProfileCommandKind::kIgnored: break;
+    }
+    return 1;
+}
+
+// Into the current profile: the dialog has switched to the one the user selected.
+void DeviceMainDlg::ImportProfileFile() {
+    ModalEventHold::Scope modal(m_hold);
+    const std::optional<CString> path = ChooseXmlFile(GetSafeHwnd(), kImportFilterName);
+    if (!path) return;
+    const int profile = m_nCurProfile;
+    const FileOutcome outcome = ImportProfile(m_devices->Store(), profile, *path);
+    if (outcome.Ok()) {
+        m_devices->Worker().Queue(DeviceTask{DeviceTaskAfterProfileImport(m_nDeviceType), profile});
+        for (DevicePage page : {DevicePage::kKeys, DevicePage::kPerformance, DevicePage::kLighting}) ReloadPages(page);
+    }
+    ShowMessage(ProfileImportMessage(outcome, m_setup.texts), GetSafeHwnd(), Text(kTextProfileImportTitle),
+                CUIMessageBox::kNotice, m_setup.texts);
+}
+
+void DeviceMainDlg::ExportProfileFile(int profile) {
+    ModalEventHold::Scope modal(m_hold);
+    const std::optional<CString> folder = ChooseFolder(GetSafeHwnd(), kExportFolderTitle);
+    if (!folder || folder->IsEmpty()) return;
+    const FileOutcome outcome = ExportProfile(m_devices->Store(), profile, *folder, ::GetTickCount());
+    // A written file is not announced; one that could not be written is.
+    if (outcome.Ok()) return;
+    ShowMessage(ProfileExportFailureMessage(outcome, m_setup.texts), GetSafeHwnd(), Text(kTextProfileExportTitle),
+                CUIMessageBox::kNotice, m_setup.texts);
+}
+
+void DeviceMainDlg::ShowAboutDialog() {
+    AboutFacts facts;
+    facts.firmwareRelease = m_firmwareRelease.load();
+    const AppInformation& app = m_devices->Catalogue().AppInfo();
+    facts.softwareVersion = app.version;
+    facts.notice = app.copyright;
+    ModalEventHold::Scope modal(m_hold);
+    ShowAbout(GetSafeHwnd(), facts, m_setup.texts);
 }
 
 UINT DeviceMainDlg::ShowNotice(int textId, int titleId) {
@@ -147,6 +215,10 @@ LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             Exit();
             return 0;
         }
+        if (wparam == TrayIcon::kAboutCommand) {
+            ShowAboutDialog();
+            return 0;
+        }
         break;
     case WM_DEVICECHANGE:
         if (m_hotplug && (wparam == DBT_DEVICEARRIVAL || wparam == DBT_DEVICEREMOVECOMPLETE)) {
@@ -168,9 +240,7 @@ LRESULT DeviceMainDlg::OnWindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case UM_EXIT_APP:
         if (lparam == kExitAppToken) Exit();
         return 0;
-    case UM_PROFILE_COMMAND:
-        if (wparam == kSwitchProfile) return SwitchProfile(static_cast<int>(lparam));
-        return 1;
+    case UM_PROFILE_COMMAND: return OnProfileCommand(wparam, lparam);
     case UM_LANGUAGE_CHANGED: {
         // Sent by another process after it changed the saved language.
         int saved = Preferences(*m_setup.registry).ReadSavedLanguage();

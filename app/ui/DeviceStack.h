@@ -51,6 +51,8 @@ public:
     void SetQuiet(bool quiet) { m_worker->SetPeriod(quiet ? kQuietPollPeriodMs : kPollPeriodMs); }
 
     DeviceWorker& Worker() { return *m_worker; }
+    // For code that runs on the worker's thread (its listener); never from the UI thread.
+    HidDeviceManager& Manager() { return m_manager; }
     SettingsDatabase& Store() { return m_store; }
     // The model the worker has made current (the selector's choice once its change ran).
     int CurrentModel() const { return m_tracker->CurrentType(); }

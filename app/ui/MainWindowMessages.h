@@ -13,4 +13,4 @@ constexpr UINT UM_MACRO_EVENT_MENU = 1711;
 constexpr UINT UM_LANGUAGE_CHANGED = 2022;
 
 // UM_PROFILE_COMMAND's wparam.
-enum ProfileCommand : WPARAM { kSwitchProfile = 0, kImportProfile = 1, kExportProfile = 2 };
+enum ProfileCommandNumber : WPARAM { kSwitchProfile = 0, kImportProfile = 1, kExportProfile = 2 };

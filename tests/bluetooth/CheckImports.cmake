@@ -1,0 +1,18 @@
+# Fails when PROGRAM's import table names a Bluetooth API library. The table must name
+# KERNEL32.dll, so an unreadable or empty listing cannot pass.
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${listing}")
+string(TOLOWER "${imports}" lowered)
+if(NOT lowered MATCHES "kernel32\\.dll")
+  message(FATAL_ERROR "no import table read from ${PROGRAM}: ${imports}")
+endif()
+foreach(library bluetoothapis.dll bthprops.cpl bthprops.dll bluetoothapis)
+  string(FIND "${lowered}" "${library}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "${PROGRAM} imports ${library}; it must load it at run time")
+  endif()
+endforeach()
+message(STATUS "imports of ${PROGRAM}: ${imports}")
