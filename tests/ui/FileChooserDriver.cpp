@@ -137,6 +137,20 @@ bool ChooserAnswer::Answer(HWND chooser) {
                             &ignored);
     }
     Press(chooser, IDOK);
+    // A path the chooser refuses leaves it open (behind its own complaint): close both,
+    // so that the test fails on an unanswered chooser instead of waiting forever.
+    for (int i = 0; i < 40 && IsWindow(chooser) && IsWindowVisible(chooser); ++i) Sleep(50);
+    if (IsWindow(chooser) && IsWindowVisible(chooser)) {
+        for (int i = 0; i < 3; ++i) {
+            HWND complaint = GetWindow(chooser, GW_ENABLEDPOPUP);
+            if (!complaint || complaint == chooser) break;
+            Press(complaint, IDOK);
+            Sleep(100);
+        }
+        Press(chooser, IDCANCEL);
+        m_refused = true;
+        return false;
+    }
     return true;
 }
 
