@@ -28,6 +28,7 @@ public:
     void OnModelSelected(int deviceType) override { m_next.OnModelSelected(deviceType); }
     void OnBluetoothBatteryWanted() override;
     void OnCurrentProfileChanged(int profile) override { m_next.OnCurrentProfileChanged(profile); }
+    void OnFirmwareVersions(const FirmwareVersions& versions) override { m_next.OnFirmwareVersions(versions); }
 
 private:
     DeviceEventListener& m_next;
