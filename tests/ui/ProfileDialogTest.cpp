@@ -274,7 +274,7 @@ void ProfileDialogTest::SwitchWithAClick(const sim::DeviceSetup& mouse, int row)
         std::wstring shotError = L"not taken";
         WithProfileDialog([&](HWND dialog) {
             placed = wintest::WindowRect(dialog);
-            for (int row = 0; row < List(dialog).GetItemCount(); ++row) rows.push_back(List(dialog).GetItemText(row).GetString());
+            for (int i = 0; i < List(dialog).GetItemCount(); ++i) rows.push_back(List(dialog).GetItemText(i).GetString());
             selected = List(dialog).GetCurSel();
             wintest::Pump(200);
             shotError = uitest::KeepScreenshot(dialog, L"profile-dialog.png");
