@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "MControl.h"
+#include "MWindow.h"
 
 namespace Kelvo {
 
@@ -10,6 +11,7 @@ namespace {
 
 thread_local int t_depth = 0;
 thread_local std::vector<MControl*> t_pending;
+thread_local std::vector<MWindow*> t_pendingWindows;
 
 }  // namespace
 
@@ -18,10 +20,13 @@ ControlRetirement::Scope::Scope() { ++t_depth; }
 ControlRetirement::Scope::~Scope() {
     if (--t_depth > 0) return;
     // Destructors run outside any scope, so whatever they retire in turn goes at once.
-    while (!t_pending.empty()) {
+    while (!t_pending.empty() || !t_pendingWindows.empty()) {
         std::vector<MControl*> batch;
         batch.swap(t_pending);
         for (MControl* control : batch) delete control;
+        std::vector<MWindow*> windows;
+        windows.swap(t_pendingWindows);
+        for (MWindow* window : windows) delete window;
     }
 }
 
@@ -32,6 +37,14 @@ void ControlRetirement::Retire(MControl* control) {
         t_pending.push_back(control);
     else
         delete control;
+}
+
+void ControlRetirement::RetireWindow(MWindow* window) {
+    if (!window) return;
+    if (t_depth > 0)
+        t_pendingWindows.push_back(window);
+    else
+        delete window;
 }
 
 void ControlRetirement::ClearManager(MControl* control, PaintManager* manager) {

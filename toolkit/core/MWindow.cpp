@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ControlRetirement.h"
 #include "Manager.h"
 #include "WindowPlacement.h"
 
@@ -106,6 +107,9 @@ int MWindow::RegisterSuperClass() {
 }
 
 LRESULT MWindow::Deliver(MWindow* self, HWND window, UINT msg, WPARAM wparam, LPARAM lparam, bool property) {
+    // A window object retired by this message's handling (or by a modal loop it runs) is
+    // freed once the whole handling has returned, not under its own handler.
+    ControlRetirement::Scope scope;
     if (msg == WM_NCCREATE) {
         self = static_cast<MWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         if (self) {

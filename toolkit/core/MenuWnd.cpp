@@ -1,5 +1,6 @@
 #include "MenuWnd.h"
 
+#include "ControlRetirement.h"
 #include "Manager.h"
 #include "MenuItem.h"
 #include "WindowPlacement.h"
@@ -68,7 +69,7 @@ LRESULT MenuWnd::OnNcActivate(int active) {
 }
 
 LRESULT MenuWnd::PostNcDestroy() {
-    if (m_bDeletesItself) delete this;
+    if (m_bDeletesItself) ControlRetirement::RetireWindow(this);
     return 0;
 }
 

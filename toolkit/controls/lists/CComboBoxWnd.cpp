@@ -1,6 +1,7 @@
 #include "CComboBoxWnd.h"
 
 #include "CComboBoxList.h"
+#include "ControlRetirement.h"
 #include "Manager.h"
 
 namespace Kelvo {
@@ -45,7 +46,7 @@ void CComboBoxWnd::CloseWindow() {
 void CComboBoxWnd::Abandon() {
     SetParent(nullptr);
     if (!m_hWnd) {
-        delete this;
+        ControlRetirement::RetireWindow(this);
         return;
     }
     // Its own handlers may be on the stack: the window goes at the next message.
@@ -56,7 +57,7 @@ void CComboBoxWnd::Abandon() {
 LRESULT CComboBoxWnd::PostNcDestroy() {
     m_pList = nullptr;
     if (m_bAbandoned) {
-        delete this;
+        ControlRetirement::RetireWindow(this);
         return 0;
     }
     // The parent may delete this object now: nothing of it is touched afterwards.

@@ -2,7 +2,8 @@
 // A combo box's drop-down: a layered popup filled with 0x333333 inside a select-colour
 // border, holding the list of choices (CComboBoxList, ID 88) inset 3 pixels at the sides
 // and 6 at the top and bottom. It tells its parent (the combo) of a choice (2, the row,
-// 19), and, once its window is gone, that it closed (22): the parent then deletes it.
+// 19), and, once its window is gone, that it closed (22): the parent then retires it
+// (freed once no handler of it is left on the stack).
 #include <windows.h>
 
 #include "MPopupWnd.h"

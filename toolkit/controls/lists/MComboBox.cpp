@@ -4,6 +4,7 @@
 
 #include "CComboBoxList.h"
 #include "CComboBoxWnd.h"
+#include "ControlRetirement.h"
 #include "MRender.h"
 #include "PaintManager.h"
 
@@ -310,7 +311,9 @@ void MComboBox::ClosePopup() {
 void MComboBox::ForgetPopup() {
     CComboBoxWnd* popup = m_pPopup;
     m_pPopup = nullptr;
-    delete popup;
+    // The drop-down's own handlers may still be on the stack (a choice that opened a
+    // message box closed it): it is freed once they have returned.
+    ControlRetirement::RetireWindow(popup);
     // The press that made the drop-down lose the activation is still under way on the
     // combo: its release must not open it again.
     POINT pointer{};

@@ -4,6 +4,8 @@
 // bookkeeping; and the grouped combo checking against the buttons of its group.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -148,6 +150,41 @@ TEST_F(ComboBoxTest, ClosingWithoutAChoiceSaysNothingAndTheClosingClickDoesNotRe
         EXPECT_TRUE(PopupGone());
     }
     EXPECT_TRUE(recorder.Of(Kelvo::kNotifyActivated).empty());
+}
+
+// A choice whose handler runs a modal loop (a message box) that takes the activation: the
+// drop-down closes under its own press handler, and what the loop allocates meanwhile may
+// reuse anything freed. The drop-down's object must outlive that handler, which still
+// writes to it on the way out.
+TEST_F(ComboBoxTest, AChoiceThatRunsAModalLoopLeavesNoWriteInMemoryHandedOutMeanwhile) {
+    MakeCombo(3);
+    constexpr unsigned char kFill = 0xA5;
+    constexpr std::size_t kBlock = sizeof(Kelvo::CComboBoxWnd);
+    std::vector<std::unique_ptr<unsigned char[]>> blocks;
+    bool closedUnderTheHandler = false;
+    recorder.onNotify = [&](const listtest::Heard& heard) {
+        if (heard.code != Kelvo::kNotifyActivated) return;
+        HWND box = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 100, 120, 80, nullptr,
+                                   nullptr, nullptr, nullptr);
+        SetForegroundWindow(box);
+        closedUnderTheHandler = window.PumpUntil([&] { return combo->GetPopup() == nullptr; }, 2000);
+        for (int i = 0; i < 256; ++i) {
+            blocks.emplace_back(new unsigned char[kBlock]);
+            std::memset(blocks.back().get(), kFill, kBlock);
+        }
+        DestroyWindow(box);
+    };
+    ClickCombo();
+    ASSERT_NE(combo->GetPopup(), nullptr);
+    ClickPopupRow(1);
+    window.Pump(100);
+    recorder.onNotify = nullptr;
+    ASSERT_TRUE(closedUnderTheHandler);
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    int damaged = 0;
+    for (const auto& block : blocks)
+        for (std::size_t i = 0; i < kBlock; ++i) damaged += block[i] != kFill;
+    EXPECT_EQ(damaged, 0);
 }
 
 TEST_F(ComboBoxTest, EntryBookkeepingNeverPointsAtAMissingEntry) {
