@@ -68,6 +68,24 @@ TEST_F(RoutingTest, HoverFollowsThePointerAcrossControlsAndOutOfTheWindow) {
     EXPECT_EQ(window.Manager().GetHoverControl(), nullptr);
 }
 
+// A window's background picture lies under its buttons: the pointer that came onto the
+// background first and moves on over a button makes the button the hover, so that the
+// click goes to it.
+TEST_F(RoutingTest, AControlOnTopTakesTheHoverFromTheOneUnderIt) {
+    RecordingControl* back = Make("back", 10, CRect(10, 10, 250, 100));
+    RecordingControl* front = Make("front", 11, CRect(50, 30, 110, 60));
+    const struct {
+        CPoint to;
+        RecordingControl* hover;
+    } steps[] = {{{200, 80}, back}, {{80, 45}, front}, {{90, 50}, front}, {{200, 80}, back}};
+    for (const auto& step : steps) {
+        input.MoveTo(step.to);
+        EXPECT_EQ(window.Manager().GetHoverControl(), step.hover) << step.to.x << "," << step.to.y;
+    }
+    input.Click({80, 45});
+    EXPECT_EQ(Events(), (Strings{"front:ldown@80,45", "front:lup@80,45"}));
+}
+
 TEST_F(RoutingTest, PressFocusesAndCapturesAndReleaseEndsIt) {
     RecordingControl* a = Make("a", 10, CRect(10, 10, 110, 60));
     Make("b", 11, CRect(150, 10, 250, 60));

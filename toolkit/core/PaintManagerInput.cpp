@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "ControlRetirement.h"
 #include "DragThreshold.h"
@@ -39,6 +40,14 @@ bool IsRelayedToTooltip(UINT msg) {
     default:
         return false;
     }
+}
+
+// The top-level control a move at `point` lands on: the last one (painted on top) that
+// takes the pointer there.
+MControl* TopmostAt(const std::vector<MControl*>& controls, CPoint point) {
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+        if (!(*it)->IsDetached() && (*it)->GetRresponse() && (*it)->PtInRect(point)) return *it;
+    return nullptr;
 }
 
 }  // namespace
@@ -155,7 +164,11 @@ LRESULT PaintManager::OnMouseMove(UINT flags, CPoint point) {
     m_ptLastMove = point;
 
     MControl* const hover = m_pHover;
-    if (hover && hover->PtInRect(point) && hover->OnCheckMouseResponse(flags, point) && m_bTracking) {
+    // The hover keeps the moves while the pointer stays on it, unless a control painted on
+    // top of it now has the pointer (a button over the window's background picture); a
+    // press keeps its control whatever lies on top.
+    if (hover && hover->PtInRect(point) && hover->OnCheckMouseResponse(flags, point) && m_bTracking &&
+        (m_bLeftPressed || TopmostAt(Snapshot(m_controlLock, m_controls), point) == hover)) {
         hover->OnMouseMove(flags, point);
         return 1;
     }
