@@ -16,6 +16,7 @@
 #include "MainWindowMessages.h"
 #include "MouseMemory.h"
 #include "ProfileDlg.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -85,8 +86,7 @@ std::wstring ControlTitle(Kelvo::MDialog& dialog, UINT id) {
 
 // As the Open-file chooser needs it: a Windows path (the source folder is a Unix one).
 std::filesystem::path DataFile(const char* name) {
-    std::filesystem::path path = std::filesystem::path(std::wstring(L"Z:" MIREVO_SOURCE_DIR_W)) / "tests" / "ui" / "data" / "profile" / name;
-    return path.make_preferred();
+    return std::filesystem::path(testpaths::WindowsSource(L"tests\\ui\\data\\profile")) / name;
 }
 
 // Everything an import may change, of one profile.

@@ -7,19 +7,14 @@
 #include "DialogTestSupport.h"
 #include "TrayIcon.h"
 #include "WindowTestSupport.h"
+#include "TestPaths.h"
 
 namespace {
 
 constexpr UINT kCallbackMessage = 1690;
 constexpr int kEnglish = 1033;
 
-std::wstring SourcePath(const wchar_t* relative) {
-    std::wstring path = L"Z:";
-    for (const char* c = MIREVO_SOURCE_DIR; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path + L"\\" + relative;
-}
-
-const std::wstring kShippedSkin = SourcePath(L"assets\\skins\\theme1");
+const std::wstring kShippedSkin = testpaths::WindowsSource(L"assets\\skins\\theme1");
 
 // A hidden top-level window that remembers the last command it received.
 class MainWindowStandIn {
