@@ -120,7 +120,7 @@ TEST(TrayIcon, EndOfTheOwnerTakesTheIconAway) {
 }
 
 TEST(TrayIcon, PictureComesFromTheSkinAndFallsBackToTheProgramsIcon) {
-    const std::wstring emptyFolder = SourcePath(L"tests\\ui");
+    const std::wstring emptyFolder = testpaths::WindowsSource(L"tests\\ui");
     // A file of that name that is no icon at all.
     wchar_t brokenFolder[MAX_PATH];
     GetTempPathW(MAX_PATH, brokenFolder);
@@ -138,7 +138,7 @@ TEST(TrayIcon, PictureComesFromTheSkinAndFallsBackToTheProgramsIcon) {
     } cases[] = {
         {"shipped skin", kShippedSkin, TrayIcon::IconSource::kSkinFile},
         {"skin without the icon", emptyFolder, TrayIcon::IconSource::kResource},
-        {"missing skin folder", SourcePath(L"no-such-skin"), TrayIcon::IconSource::kResource},
+        {"missing skin folder", testpaths::WindowsSource(L"no-such-skin"), TrayIcon::IconSource::kResource},
         {"icon file that does not load", brokenFolder, TrayIcon::IconSource::kResource},
     };
     MainWindowStandIn main;
