@@ -20,6 +20,10 @@ foreach(program ${shipped_programs})
     RUNTIME_OUTPUT_DIRECTORY ${MIREVO_DIST_DIR} LIBRARY_OUTPUT_DIRECTORY ${MIREVO_DIST_DIR})
   list(APPEND shipped_entries $<TARGET_FILE_NAME:${program}>)
 endforeach()
+
+# The Windows programs ship without their debug information, which is kept apart
+# (mirevo_ship_without_debug_info in cmake/Mirevo.cmake); the mingw runtime copied into
+# dist/ is stripped alike (cmake/ThirdParty.cmake).
 if(WIN32)
   foreach(dll ${MIREVO_RUNTIME_DLLS})
     get_filename_component(name ${dll} NAME)

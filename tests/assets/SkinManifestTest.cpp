@@ -10,13 +10,14 @@
 
 #include "ImageHeaders.h"
 #include "SkinManifest.h"
+#include "TestPaths.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace skin;
 
-const fs::path kSource = fs::path(MIREVO_SOURCE_DIR);
+const fs::path kSource = fs::path(testpaths::SourceDir());
 const fs::path kSkinFolder = kSource / "assets" / "skins" / "theme1";
 
 // Files of the skin folder that are not skin images.

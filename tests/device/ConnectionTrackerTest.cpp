@@ -5,6 +5,7 @@
 
 #include "ConnectionTracker.h"
 #include "HidTestBed.h"
+#include "TestPaths.h"
 
 using namespace testbed;
 using sim::Family;
@@ -45,7 +46,7 @@ class ConnectionTrackerTest : public HidTest {
 protected:
     void SetUp() override {
         HidTest::SetUp();
-        ASSERT_TRUE(catalogue.LoadConfig(CString(L"" MIREVO_SOURCE_DIR_W L"/assets")));
+        ASSERT_TRUE(catalogue.LoadConfig(CString(testpaths::Wide(testpaths::Source("assets")).c_str())));
         tracker = std::make_unique<ConnectionTracker>(*manager, catalogue, listener, sink);
     }
     void TearDown() override {

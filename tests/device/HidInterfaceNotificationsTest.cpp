@@ -18,6 +18,7 @@
 #include "InterfaceBroadcast.h"
 #include "HidTestBed.h"
 #include "SettingsDatabase.h"
+#include "TestPaths.h"
 
 using namespace testbed;
 
@@ -50,7 +51,7 @@ class HidInterfaceNotificationsTest : public HidTest {
 protected:
     void SetUp() override {
         HidTest::SetUp();
-        ASSERT_TRUE(catalogue.LoadConfig(CString(L"" MIREVO_SOURCE_DIR_W L"/assets")));
+        ASSERT_TRUE(catalogue.LoadConfig(CString(testpaths::Wide(testpaths::Source("assets")).c_str())));
         OpenStore();
         sim::Plug(MakeDevice("f1", sim::Family::kFeature, sim::Kind::kWired, 0x5A01));
         tracker = std::make_unique<ConnectionTracker>(*manager, catalogue, listener, sink);

@@ -2,11 +2,12 @@
 
 #include "File.h"
 #include "Utf.h"
+#include "TestPaths.h"
 
 namespace formattest {
 
 CString SamplePath(const char* relative) {
-    std::wstring path = utf::Utf8ToWide(MIREVO_SOURCE_DIR) + L"/tests/files/data/" + utf::Utf8ToWide(relative);
+    std::wstring path = utf::Utf8ToWide(testpaths::Source("tests/files/data/")) + utf::Utf8ToWide(relative);
 #ifdef _WIN32
     for (wchar_t& c : path) {
         if (c == L'/') c = L'\\';

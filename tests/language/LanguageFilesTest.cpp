@@ -16,6 +16,7 @@
 #include "PrintfConversions.h"
 #include "ProgramTextIds.h"
 #include "Utf.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ const std::map<int, int> kFilledPlaceholders = {{761, 1}, {762, 2}, {763, 2}, {7
                                                 {766, 3}, {767, 1}, {768, 1}, {769, 1}};
 
 CString SourcePath(const char* relative) {
-    return file::Join(CString(utf::Utf8ToWide(MIREVO_SOURCE_DIR)), CString(utf::Utf8ToWide(relative)));
+    return file::Join(CString(utf::Utf8ToWide(testpaths::SourceDir())), CString(utf::Utf8ToWide(relative)));
 }
 
 std::string ReadLanguageFile(int lcid) {
@@ -71,7 +72,7 @@ std::set<int> ShippedCatalogueIds() {
     std::set<int> ids;
     std::error_code error;
     int descriptions = 0;
-    const std::filesystem::path folder = std::filesystem::path(MIREVO_SOURCE_DIR) / "assets" / "device";
+    const std::filesystem::path folder = std::filesystem::path(testpaths::Source("assets/device"));
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         if (it->path().extension() != ".xml") continue;
         ++descriptions;

@@ -1,6 +1,7 @@
 #include "FixturePath.h"
 
 #include "Utf.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ CString HostPath(std::wstring path) {
 }  // namespace
 
 CString FixturePath(const wchar_t* relative) {
-    return HostPath(utf::Utf8ToWide(MIREVO_SOURCE_DIR) + L"/tests/shell/fixtures/" + relative);
+    return HostPath(utf::Utf8ToWide(testpaths::Source("tests/shell/fixtures/")) + relative);
 }
 
-CString ShippedFolder() { return HostPath(utf::Utf8ToWide(MIREVO_DIST_DIR) + L"/"); }
+CString ShippedFolder() { return HostPath(utf::Utf8ToWide(testpaths::Build("dist/"))); }

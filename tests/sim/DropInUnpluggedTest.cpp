@@ -59,7 +59,12 @@ void* Symbol(const char* name) {
     }();
     return library ? reinterpret_cast<void*>(GetProcAddress(library, name)) : nullptr;
 #else
-    static void* library = dlopen(MIREVO_SIM_DROPIN, RTLD_NOW | RTLD_LOCAL);
+    // ctest names the library in the environment; without it nothing is loaded and every
+    // test that needs a symbol fails saying so.
+    static void* library = [] {
+        const char* path = std::getenv("MIREVO_SIM_DROPIN");
+        return path ? dlopen(path, RTLD_NOW | RTLD_LOCAL) : nullptr;
+    }();
     return library ? dlsym(library, name) : nullptr;
 #endif
 }

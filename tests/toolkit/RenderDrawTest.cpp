@@ -10,6 +10,7 @@
 
 #include "MRender.h"
 #include "RenderCanvas.h"
+#include "TestPaths.h"
 
 namespace Kelvo {
 namespace {
@@ -344,13 +345,7 @@ TEST_F(RenderDrawTest, SavedBitmapsAreValidFilesAtEveryDepth) {
     DeleteObject(mono);
 }
 
-std::wstring SourceFile(const char* relative) {
-    std::wstring path = L"Z:";
-    for (const char* c = MIREVO_SOURCE_DIR; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    path += L"\\";
-    for (const char* c = relative; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path;
-}
+std::wstring SourceFile(const char* relative) { return testpaths::WindowsPath(testpaths::Source(relative)); }
 
 // The toolkit ships its two scroll-bar skins inside Kelvo.dll: 101 horizontal, 102 vertical,
 // three frames each (track, thumb under the pointer, thumb), the hover thumb in the accent blue.

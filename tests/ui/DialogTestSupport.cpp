@@ -6,6 +6,7 @@
 #include "Screenshot.h"
 #include "TextLookup.h"
 #include "WindowTestSupport.h"
+#include "TestPaths.h"
 
 namespace uitest {
 
@@ -13,11 +14,7 @@ namespace {
 
 constexpr UINT kGuardMs = 8000;
 
-std::wstring SourceFolder() {
-    std::wstring path = L"Z:";
-    for (const char* c = MIREVO_SOURCE_DIR; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path + L"\\";
-}
+std::wstring SourceFolder() { return testpaths::WindowsSource() + L"\\"; }
 
 std::function<void()>& PendingStep() {
     static std::function<void()> step;
@@ -87,7 +84,7 @@ ModalGuard::~ModalGuard() {
 
 std::wstring KeepScreenshot(HWND window, const wchar_t* name) {
     const gallery::Screenshot shot(wintest::WindowRect(window));
-    return shot.SavePng(std::wstring(UI_SCREENSHOT_FOLDER) + L"/" + name);
+    return shot.SavePng(testpaths::WindowsBuild(L"Testing\\screenshots\\") + name);
 }
 
 DWORD ScreenRgb(HWND window, CPoint client) {

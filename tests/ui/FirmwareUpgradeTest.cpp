@@ -13,6 +13,7 @@
 #include "MainWindowFixture.h"
 #include "UpgradeButton.h"
 #include "UpgradeDlg.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -32,9 +33,7 @@ std::wstring Shipped(int id) { return TextOf(id).GetString(); }
 
 // The stand-in updater's folder as the program names folders: a drive and backslashes.
 std::wstring StandinFolder() {
-    std::wstring folder = L"Z:" MIREVO_UPDATER_FOLDER_W;
-    for (wchar_t& c : folder) c = c == L'/' ? L'\\' : c;
-    return folder + L"\\";
+    return testpaths::WindowsBuild(L"updater-standin\\");
 }
 
 sim::DeviceSetup Receiver(const char* name, std::uint16_t pid, const char* mouse) {

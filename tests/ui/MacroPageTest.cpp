@@ -20,6 +20,7 @@
 #include "MouseKeyCtrl.h"
 #include "SettingsDatabase.h"
 #include "TextFormat.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -446,7 +447,7 @@ TEST_F(MacroPageTest, ExportedMacrosComeBackAndHostileFilesAreRefused) {
 
     // The chooser takes a path of the Windows side: the files are copied there first.
     const std::filesystem::path data =
-        std::filesystem::path(std::wstring(L"" MIREVO_SOURCE_DIR_W)) / "tests" / "ui" / "data" / "macro";
+        std::filesystem::path(testpaths::Source("tests/ui/data/macro"));
     struct Hostile {
         const wchar_t* file;
         int problemText;  // 0: imported without its absurd values

@@ -23,6 +23,7 @@
 #include "Preferences.h"
 #include "SimControl.h"
 #include "WindowTestSupport.h"
+#include "TestPaths.h"
 
 namespace mainwindow {
 
@@ -43,7 +44,7 @@ inline const sim::DeviceSetup kR3 = Wired("r3", sim::Family::kOutput, 0x5B01);
 inline const sim::DeviceSetup kN2 = Wired("n2", sim::Family::kNodic, 0x5C01);
 constexpr int kArvoN2 = 210;
 
-inline CString SourceAssets() { return CString((std::wstring(L"" MIREVO_SOURCE_DIR_W) + L"\\assets").c_str()); }
+inline CString SourceAssets() { return CString(testpaths::WindowsSource(L"assets").c_str()); }
 
 inline CString TextOf(int id) { return uitest::ShippedTexts(CurrentLanguage.load())(id); }
 

@@ -7,19 +7,14 @@
 #include "DialogTestSupport.h"
 #include "TrayIcon.h"
 #include "WindowTestSupport.h"
+#include "TestPaths.h"
 
 namespace {
 
 constexpr UINT kCallbackMessage = 1690;
 constexpr int kEnglish = 1033;
 
-std::wstring SourcePath(const wchar_t* relative) {
-    std::wstring path = L"Z:";
-    for (const char* c = MIREVO_SOURCE_DIR; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path + L"\\" + relative;
-}
-
-const std::wstring kShippedSkin = SourcePath(L"assets\\skins\\theme1");
+const std::wstring kShippedSkin = testpaths::WindowsSource(L"assets\\skins\\theme1");
 
 // A hidden top-level window that remembers the last command it received.
 class MainWindowStandIn {
@@ -125,7 +120,7 @@ TEST(TrayIcon, EndOfTheOwnerTakesTheIconAway) {
 }
 
 TEST(TrayIcon, PictureComesFromTheSkinAndFallsBackToTheProgramsIcon) {
-    const std::wstring emptyFolder = SourcePath(L"tests\\ui");
+    const std::wstring emptyFolder = testpaths::WindowsSource(L"tests\\ui");
     // A file of that name that is no icon at all.
     wchar_t brokenFolder[MAX_PATH];
     GetTempPathW(MAX_PATH, brokenFolder);
@@ -143,7 +138,7 @@ TEST(TrayIcon, PictureComesFromTheSkinAndFallsBackToTheProgramsIcon) {
     } cases[] = {
         {"shipped skin", kShippedSkin, TrayIcon::IconSource::kSkinFile},
         {"skin without the icon", emptyFolder, TrayIcon::IconSource::kResource},
-        {"missing skin folder", SourcePath(L"no-such-skin"), TrayIcon::IconSource::kResource},
+        {"missing skin folder", testpaths::WindowsSource(L"no-such-skin"), TrayIcon::IconSource::kResource},
         {"icon file that does not load", brokenFolder, TrayIcon::IconSource::kResource},
     };
     MainWindowStandIn main;

@@ -19,6 +19,7 @@
 #include "SettingsDatabase.h"
 #include "StopSignal.h"
 #include "settings/SessionStore.h"
+#include "TestPaths.h"
 
 using namespace testbed;
 
@@ -146,7 +147,7 @@ class DeviceWorkerTest : public HidTest {
 protected:
     void SetUp() override {
         HidTest::SetUp();
-        ASSERT_TRUE(catalogue.LoadConfig(CString(L"" MIREVO_SOURCE_DIR_W L"/assets")));
+        ASSERT_TRUE(catalogue.LoadConfig(CString(testpaths::Wide(testpaths::Source("assets")).c_str())));
         sim::Plug(MakeDevice("f1", sim::Family::kFeature, sim::Kind::kWired, 0x5A01));
         tracker = std::make_unique<ConnectionTracker>(*manager, catalogue, listener, sink);
         tracker->SetCurrentType(kArvoF1);

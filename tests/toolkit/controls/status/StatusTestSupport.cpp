@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "RenderCanvas.h"
+#include "TestPaths.h"
 
 namespace statustest {
 
@@ -18,9 +19,7 @@ LRESULT Recorder::OnControlUpdate(const CRect& rect, int redraw, Kelvo::MControl
 }
 
 std::wstring SkinPath(const wchar_t* relative) {
-    const char* folder = SHIPPED_SKIN_DIR;
-    std::wstring path(folder, folder + std::strlen(folder));
-    path += relative;
+    std::wstring path = testpaths::WindowsSource(L"assets/skins/theme1/") + relative;
     for (wchar_t& c : path)
         if (c == L'/') c = L'\\';
     return path;

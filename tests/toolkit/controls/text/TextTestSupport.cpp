@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "GdiPlus.h"
+#include "TestPaths.h"
 
 namespace texttest {
 
@@ -31,9 +32,7 @@ bool Recorder::AllOnThisThread() const {
 }
 
 std::wstring SkinFile(const wchar_t* name) {
-    std::wstring path = L"Z:";
-    for (const char* c = MIREVO_SOURCE_DIR; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path + L"\\assets\\skins\\theme1\\" + name;
+    return testpaths::WindowsSource(L"assets\\skins\\theme1\\") + name;
 }
 
 DWORD SkinPixel(const wchar_t* name, int x, int y) {
