@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,6 +83,7 @@ protected:
         setup.openUrl = [this](const CString& url) { m_opened.push_back(url); };
         setup.updaterFolder = m_updaterFolder;
         setup.upgradeSilenceLimitMs = m_upgradeSilenceLimitMs;
+        setup.gatt = m_gatt;
         m_window = std::make_unique<DeviceMainDlg>(std::move(setup));
         ASSERT_TRUE(m_window->CreateMainWindow());
         m_hwnd = m_window->GetSafeHwnd();
@@ -126,6 +128,8 @@ protected:
     // long the upgrade dialog waits for the updater to say something.
     CString m_updaterFolder;
     int m_upgradeSilenceLimitMs = 120000;
+    // The Bluetooth LE stack the window talks to (empty: the system's).
+    std::function<std::unique_ptr<GattLayer>()> m_gatt;
     std::unique_ptr<DeviceMainDlg> m_window;
     HWND m_hwnd = nullptr;
 };

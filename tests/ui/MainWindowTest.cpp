@@ -1,10 +1,12 @@
 // The main window as a user meets it: the real window under the display with the
 // virtual mouse behind the real device worker, driven by real input at the places the
 // frame puts its controls; then what the mouse, the store and the screen show.
+#include <atomic>
 #include <cstring>
 
 #include "BatteryCtrl.h"
 #include "CComboBoxWnd.h"
+#include "FakeGattLayer.h"
 #include "CIconButton.h"
 #include "MComboBox.h"
 #include "MainWindowFixture.h"
@@ -49,6 +51,36 @@ TEST_F(MainWindowTest, ComesUpWithTheModelsPicturesConnectionAndBattery) {
     EXPECT_GT(TransfersWith("f1"), 3) << "the first read asked the mouse";
     wintest::Pump(300);
     EXPECT_EQ(uitest::KeepScreenshot(m_hwnd, L"main-window.png"), L"");
+}
+
+// Over Bluetooth LE the gauge shows the system's Battery Service (read once connected,
+// then each change the stack delivers from its own thread), not the mouse's reports.
+TEST_F(MainWindowTest, OverBluetoothTheGaugeShowsTheBatteryServiceAndItsChanges) {
+    std::atomic<FakeGattLayer*> stack{nullptr};
+    m_gatt = [&stack] {
+        auto fake = std::make_unique<FakeGattLayer>();
+        fake->paths = {BatteryPath(L"248A", L"5B02"), BatteryPath(L"248A", L"5B03")};  // the last match is kept
+        fake->characteristics = {{true, true, {0x40}}};
+        stack = fake.get();
+        return fake;
+    };
+    sim::DeviceSetup ble = Wired("ble", sim::Family::kOutput, 0x5B02);
+    ble.kind = sim::Kind::kBluetooth;
+    ASSERT_NO_FATAL_FAILURE(Open({ble}));
+    ASSERT_NE(stack.load(), nullptr);
+    auto* battery = static_cast<Kelvo::BatteryCtrl*>(m_window->GetControl(kBatteryGauge));
+    ASSERT_NE(sim::Memory("ble")->battery, 64) << "the service's level must differ from the mouse's own";
+    EXPECT_TRUE(wintest::PumpUntil([&] { return battery->IsVisible() && battery->GetLevel() == 64; }, kPatienceMs))
+        << "level " << battery->GetLevel();
+    const std::vector<CString> open = stack.load()->OpenPaths();
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(open[0].str(), BatteryPath(L"248A", L"5B02").str()) << "only this model's service";
+
+    stack.load()->Change({0x21});
+    EXPECT_TRUE(wintest::PumpUntil([&] { return battery->GetLevel() == 33; }, kPatienceMs)) << "level " << battery->GetLevel();
+    wintest::Pump(1500);
+    EXPECT_EQ(battery->GetLevel(), 33) << "nothing else overwrites the service's level";
+    EXPECT_EQ(uitest::KeepScreenshot(m_hwnd, L"main-window-bluetooth.png"), L"");
 }
 
 TEST_F(MainWindowTest, EachTabShowsItsPageAndTheSmallPictureBesideTheMousePages) {
